@@ -1,0 +1,103 @@
+#include "globals.h"
+
+#include "appinfo.h"
+#include "browserplugin.h"
+#include "frmaboutlotto.h"
+#include "frmhelp.h"
+#include "messageboxes.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QPluginLoader>
+#include <QWidget>
+
+#ifndef DRAWSMITH_PLUGIN_INSTALL_DIR
+#define DRAWSMITH_PLUGIN_INSTALL_DIR "lib/drawsmith"
+#endif
+
+Globals::Globals(MessageBoxes &boxes) : m_boxes(boxes) {}
+
+Globals::~Globals()
+{
+    delete m_browser.data();
+    delete m_about.data();
+    delete m_help.data();
+}
+
+void Globals::ShowBrowser()
+{
+    ShowWindow(m_browser, &Globals::CreateBrowser, nullptr);
+}
+
+void Globals::ShowAbout(QWidget *modalOver)
+{
+    ShowWindow(m_about, &Globals::CreateAbout, modalOver);
+}
+
+void Globals::ShowHelp(QWidget *modalOver)
+{
+    ShowWindow(m_help, &Globals::CreateHelp, modalOver);
+}
+
+void Globals::ShowWindow(QPointer<QWidget> &slot, QWidget *(Globals::*create)(), QWidget *modalOver)
+{
+    if (slot) {
+        // Already open (a window shown beside the others cannot become modal):
+        // bring it to the front and go on.
+        if (slot->isMinimized())
+            slot->showNormal();
+        slot->raise();
+        slot->activateWindow();
+        return;
+    }
+    QWidget *window = (this->*create)();
+    if (!window)
+        return;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    slot = window;
+    if (!modalOver) {
+        window->show();
+        window->raise();
+        window->activateWindow();
+        return;
+    }
+    window->setWindowModality(Qt::ApplicationModal);
+    QEventLoop loop;
+    QObject::connect(window, &QObject::destroyed, &loop, &QEventLoop::quit);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    loop.exec(QEventLoop::DialogExec);
+}
+
+QWidget *Globals::CreateAbout()
+{
+    return new frmAboutLotto(*this, m_boxes);
+}
+
+QWidget *Globals::CreateHelp()
+{
+    return new frmHelp(*this, m_boxes);
+}
+
+QWidget *Globals::CreateBrowser()
+{
+    QString errors;
+    for (const QString &path : BrowserPluginPaths()) {
+        QPluginLoader loader(path);
+        if (auto *plugin = qobject_cast<BrowserPlugin *>(loader.instance()))
+            return plugin->CreateBrowser();
+        errors += loader.errorString() + QLatin1Char('\n');
+    }
+    m_boxes.Inform(nullptr, QStringLiteral("The web browser could not be started:\n") + errors.trimmed(),
+                   AppInfo::kTitle);
+    return nullptr;
+}
+
+QStringList BrowserPluginPaths()
+{
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    return {programDir.filePath(QStringLiteral("drawsmith_browser")),
+            programDir.filePath(QStringLiteral("../" DRAWSMITH_PLUGIN_INSTALL_DIR "/drawsmith_browser"))};
+}

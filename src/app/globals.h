@@ -1,0 +1,41 @@
+#pragma once
+
+#include "gamerecord.h"
+#include "windowhub.h"
+
+#include <QPointer>
+#include <QString>
+
+class MessageBoxes;
+class QWidget;
+
+// Program-wide state: the catalogue and one reference to each secondary window,
+// created on first use and gone when the window closes.
+class Globals final : public WindowHub
+{
+public:
+    explicit Globals(MessageBoxes &boxes);
+    ~Globals() override;
+
+    GameCatalogue &Catalogue() { return m_catalogue; }
+
+    void ShowBrowser() override;
+    void ShowAbout(QWidget *modalOver) override;
+    void ShowHelp(QWidget *modalOver) override;
+
+private:
+    void ShowWindow(QPointer<QWidget> &slot, QWidget *(Globals::*create)(), QWidget *modalOver);
+    QWidget *CreateBrowser();
+    QWidget *CreateAbout();
+    QWidget *CreateHelp();
+
+    MessageBoxes &m_boxes;
+    GameCatalogue m_catalogue;
+    QPointer<QWidget> m_browser;
+    QPointer<QWidget> m_about;
+    QPointer<QWidget> m_help;
+};
+
+// Where the browser plugin is looked for: beside the program, then in the
+// installed plugin folder.
+QStringList BrowserPluginPaths();

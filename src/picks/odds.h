@@ -1,0 +1,17 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// b * (a - b + 1)!, in double precision; b when a - b < -1. With b = 1 it is a!.
+// Empty when a product overflows the double range.
+std::optional<double> ScaledFactorial(double a, double b);
+
+// The number of different tickets of a game: n over C main numbers, times the
+// Power Ball numbers for a Power Ball game. Empty when it cannot be computed
+// (lowest number 0, or an overflow).
+std::optional<double> ComputeOdds(double high, double low, double choices, bool powerBall, double powerLow,
+                                  double powerHigh);
+
+// "18009460 to 1", in the general number format.
+std::string FormatOdds(double odds);

@@ -1,0 +1,44 @@
+#include "messageboxes.h"
+
+#include "appinfo.h"
+
+#include <QMessageBox>
+
+namespace {
+int ShowBox(QWidget *parent, const QString &prompt, const QString &title, QMessageBox::StandardButtons buttons,
+            QMessageBox::StandardButton defaultButton)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, QString(prompt).replace(QLatin1String("\r\n"), QLatin1String("\n")),
+                    buttons, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(defaultButton);
+    box.setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
+    if (buttons.testFlag(QMessageBox::Yes)) {
+        // Questions come to the foreground, even over other programs' windows.
+        box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    }
+    box.show();
+    box.raise();
+    box.activateWindow();
+    return box.exec();
+}
+} // namespace
+
+void QtMessageBoxes::Inform(QWidget *parent, const QString &prompt, const QString &title)
+{
+    ShowBox(parent, prompt, title, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+bool QtMessageBoxes::Ask(QWidget *parent, const QString &prompt, const QString &title)
+{
+    return ShowBox(parent, prompt, title, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+bool AskOnline(MessageBoxes &boxes, QWidget *parent)
+{
+    return boxes.Ask(parent,
+                     QStringLiteral("You Must Already be on-line.\r\n"
+                                    "If Not, Click \"No\", Connect to the Internet\r\n"
+                                    "Then Select This Feature!"),
+                     QStringLiteral("Are You On-line?"));
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+class QWidget;
+
+// Opens the program's secondary windows. Each exists at most once: opening one
+// that is open brings it to the front; closing one unloads it.
+class WindowHub
+{
+public:
+    virtual ~WindowHub() = default;
+    // The lottery browser, never modal. No on-line prompt here: callers ask first.
+    virtual void ShowBrowser() = 0;
+    // With modalOver the window opens modally over it and this returns when it
+    // closes; with nullptr it opens beside the others, not modal.
+    virtual void ShowAbout(QWidget *modalOver) = 0;
+    virtual void ShowHelp(QWidget *modalOver) = 0;
+};
