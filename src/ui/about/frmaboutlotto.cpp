@@ -1,0 +1,3 @@
+#include "frmaboutlotto.h"
+
+frmAboutLotto::frmAboutLotto(WindowHub &, MessageBoxes &, SysInfoServices *, QWidget *parent) : QDialog(parent) {}

@@ -1,0 +1,3 @@
+#include "frmlottobrowser.h"
+
+frmLottoBrowser::frmLottoBrowser(QWidget *parent) : QMainWindow(parent) {}

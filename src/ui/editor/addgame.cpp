@@ -1,0 +1,3 @@
+#include "addgame.h"
+
+AddGame::AddGame(GameCatalogue &, WindowHub &, MessageBoxes &, QWidget *parent) : QDialog(parent) {}

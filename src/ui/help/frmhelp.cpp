@@ -1,0 +1,3 @@
+#include "frmhelp.h"
+
+frmHelp::frmHelp(WindowHub &, MessageBoxes &, QWidget *parent) : QMainWindow(parent) {}
