@@ -1,3 +1,340 @@
 #include "frmlottobrowser.h"
 
-frmLottoBrowser::frmLottoBrowser(QWidget *parent) : QMainWindow(parent) {}
+#include "appinfo.h"
+#include "picturelink.h"
+#include "twips.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QComboBox>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
+#include <QScreen>
+#include <QSvgRenderer>
+#include <QTimer>
+#include <QToolBar>
+#include <QUrl>
+#include <QWebEngineHistory>
+#include <QWebEngineView>
+
+#include <algorithm>
+
+namespace {
+
+// Where the fingertip sits in finger.cur as drawn by resources/browser/makefinger.py;
+// Qt's reader keeps the picture but not the file's hot spot.
+constexpr int kFingerHotX = 10;
+constexpr int kFingerHotY = 1;
+
+QPixmap RenderSvg(const QString &file, int side)
+{
+    QPixmap pixmap(side, side);
+    pixmap.fill(Qt::transparent);
+    QSvgRenderer renderer(file);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter);
+    return pixmap;
+}
+
+// Tool bar icons are drawn at 24 x 24 and twice that for dense screens.
+QIcon ToolIcon(const QString &name)
+{
+    const QString file = QStringLiteral(":/browser/%1.svg").arg(name);
+    QIcon icon;
+    icon.addPixmap(RenderSvg(file, 24));
+    icon.addPixmap(RenderSvg(file, 48));
+    return icon;
+}
+
+void Describe(QWidget *control, const QString &name, const QString &toolTip = {})
+{
+    control->setAccessibleName(name);
+    if (!toolTip.isEmpty()) {
+        control->setToolTip(toolTip);
+        control->setAccessibleDescription(toolTip);
+    }
+}
+
+QUrl Address(const QString &text)
+{
+    return QUrl::fromUserInput(text.trimmed());
+}
+
+} // namespace
+
+BrowserAddresses BrowserAddresses::Defaults()
+{
+    BrowserAddresses addresses;
+    addresses.home = AppInfo::kHomePage;
+    addresses.search = QStringLiteral("http://www.google.com/");
+    addresses.california = QStringLiteral("http://www.calottery.com/");
+    addresses.louisiana = QStringLiteral("http://www.louisianalottery.com/");
+    addresses.newYork = QStringLiteral("http://nylottery.ny.gov/");
+    addresses.powerBall = QStringLiteral("http://www.powerball.com/");
+    addresses.texas = QStringLiteral("http://www.texaslottery.com/");
+    addresses.florida = QStringLiteral("http://www.flalottery.com/");
+    return addresses;
+}
+
+frmLottoBrowser::frmLottoBrowser(const BrowserAddresses &addresses, QWidget *parent)
+    : QWidget(parent), m_addresses(addresses)
+{
+    static const bool resourcesLoaded = [] {
+        Q_INIT_RESOURCE(browser);
+        return true;
+    }();
+    Q_UNUSED(resourcesLoaded);
+
+    setObjectName(QStringLiteral("frmLottoBrowser"));
+    setWindowTitle(AppInfo::kMaker + QStringLiteral(" - ") + AppInfo::kTitle + QStringLiteral(" Browser"));
+    CreateControls();
+    CreateConnections();
+
+    const QRect inner = TwipsRect(0, 0, 10215, 5985);
+    resize(inner.size());
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect frame(QPoint(), inner.size());
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    Load();
+}
+
+void frmLottoBrowser::CreateControls()
+{
+    m_tbToolBar = new QToolBar(this);
+    m_tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
+    m_tbToolBar->setIconSize(QSize(24, 24));
+    m_tbToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    m_tbToolBar->setGeometry(TwipsRect(0, 0, 10215, 540));
+    Describe(m_tbToolBar, m_tbToolBar->objectName());
+    const struct
+    {
+        const char *key;
+        const char *icon;
+    } buttons[] = {{"Back", "back"},       {"Forward", "forward"}, {"Stop", "stop"},
+                   {"Refresh", "refresh"}, {"Home", "home"},       {"Search", "search"}};
+    for (const auto &button : buttons) {
+        const QString key = QString::fromLatin1(button.key);
+        QAction *action = m_tbToolBar->addAction(ToolIcon(QString::fromLatin1(button.icon)), key);
+        action->setObjectName(key);
+        action->setData(key);
+        action->setToolTip(key);
+        if (QWidget *widget = m_tbToolBar->widgetForAction(action)) {
+            widget->setObjectName(key);
+            Describe(widget, key, key);
+        }
+    }
+
+    m_picAddress = new QWidget(this);
+    m_picAddress->setObjectName(QStringLiteral("picAddress"));
+    m_picAddress->setGeometry(TwipsRect(0, 540, 10215, 1155));
+    Describe(m_picAddress, m_picAddress->objectName());
+
+    // Side by side in this order; the address list below keeps another order.
+    const auto makeLink = [this](const char *name, const char *picture, QRect place) {
+        auto *link = new PictureLink(QStringLiteral(":/browser/%1.svg").arg(QString::fromLatin1(picture)),
+                                     m_picAddress);
+        link->setObjectName(QString::fromLatin1(name));
+        link->setGeometry(place);
+        Describe(link, link->objectName());
+        return link;
+    };
+    m_imgPowerBall = makeLink("imgPowerBall", "powerball", TwipsRect(0, 0, 1800, 480));
+    m_imgFla = makeLink("imgFla", "florida", TwipsRect(1920, 0, 1020, 495));
+    m_imgCal = makeLink("imgCal", "california", TwipsRect(3000, 0, 1095, 495));
+    m_imgLa = makeLink("imgLa", "louisiana", TwipsRect(4200, 0, 1770, 495));
+    m_imgNY = makeLink("imgNY", "newyork", TwipsRect(6120, 0, 1515, 555));
+    m_imgTexas = makeLink("imgTexas", "texas", TwipsRect(7920, 0, 1935, 645));
+
+    m_lblAddress = new QLabel(QStringLiteral("&Address:"), m_picAddress);
+    m_lblAddress->setObjectName(QStringLiteral("lblAddress"));
+    m_lblAddress->setGeometry(TwipsRect(45, 540, 3075, 255));
+    Describe(m_lblAddress, QStringLiteral("Address:"));
+
+    m_cboAddress = new QComboBox(m_picAddress);
+    m_cboAddress->setObjectName(QStringLiteral("cboAddress"));
+    m_cboAddress->setEditable(true);
+    // Enter opens the typed address; it must not grow the list, nor may an
+    // inline completion change what the user typed.
+    m_cboAddress->setInsertPolicy(QComboBox::NoInsert);
+    m_cboAddress->setCompleter(nullptr);
+    m_cboAddress->setGeometry(TwipsRect(45, 780, 3795, 315));
+    m_cboAddress->lineEdit()->installEventFilter(this);
+    Describe(m_cboAddress, m_cboAddress->objectName());
+    m_lblAddress->setBuddy(m_cboAddress);
+
+    m_brwWebBrowser = new QWebEngineView(this);
+    m_brwWebBrowser->setObjectName(QStringLiteral("brwWebBrowser"));
+    m_brwWebBrowser->setGeometry(TwipsRect(120, 1800, 5400, 3735));
+    Describe(m_brwWebBrowser, m_brwWebBrowser->objectName());
+
+    m_timTimer = new QTimer(this);
+    m_timTimer->setObjectName(QStringLiteral("timTimer"));
+    m_timTimer->setInterval(5);
+}
+
+void frmLottoBrowser::CreateConnections()
+{
+    connect(m_tbToolBar, &QToolBar::actionTriggered, this,
+            [this](QAction *action) { tbToolBar_ButtonClick(action->data().toString()); });
+    connect(m_cboAddress, &QComboBox::activated, this, &frmLottoBrowser::cboAddress_Click);
+    connect(m_timTimer, &QTimer::timeout, this, &frmLottoBrowser::timTimer_Timer);
+
+    const auto linkTo = [this](PictureLink *link, const QString &address) {
+        // A picture link leaves the timer alone: its page shows no "Working...".
+        connect(link, &PictureLink::clicked, this, [this, address] {
+            const QUrl url = Address(address);
+            if (url.isValid())
+                m_brwWebBrowser->setUrl(url);
+        });
+    };
+    linkTo(m_imgPowerBall, m_addresses.powerBall);
+    linkTo(m_imgFla, m_addresses.florida);
+    linkTo(m_imgCal, m_addresses.california);
+    linkTo(m_imgLa, m_addresses.louisiana);
+    linkTo(m_imgNY, m_addresses.newYork);
+    linkTo(m_imgTexas, m_addresses.texas);
+
+    connect(m_brwWebBrowser, &QWebEngineView::loadStarted, this, [this] {
+        m_loading = true;
+        m_navigationPending = false;
+    });
+    connect(m_brwWebBrowser, &QWebEngineView::loadFinished, this, [this] {
+        m_loading = false;
+        m_navigationPending = false;
+        brwWebBrowser_DownloadComplete();
+    });
+}
+
+void frmLottoBrowser::Load()
+{
+    m_tbToolBar->update();
+    ResizeLayout();
+    StartingAddress = m_addresses.home;
+    const QRect label = m_lblAddress->geometry();
+    m_cboAddress->move(TwipsToPixels(50), label.y() + label.height() + TwipsToPixels(15));
+    if (!StartingAddress.isEmpty()) {
+        m_cboAddress->setEditText(StartingAddress);
+        m_cboAddress->addItem(m_cboAddress->currentText());
+        m_cboAddress->addItems({m_addresses.california, m_addresses.louisiana, m_addresses.newYork,
+                                m_addresses.powerBall, m_addresses.texas, m_addresses.florida});
+        m_cboAddress->setCurrentIndex(0);
+        m_timTimer->start();
+        NavigateBusy(StartingAddress);
+    }
+    LoadMouseIcon();
+}
+
+void frmLottoBrowser::LoadMouseIcon()
+{
+    // Read from the current directory; a missing or unreadable file changes nothing.
+    const QPixmap picture(QStringLiteral("finger.cur"));
+    if (picture.isNull())
+        return;
+    m_mouseIcon = QCursor(picture, std::min(kFingerHotX, picture.width() - 1),
+                          std::min(kFingerHotY, picture.height() - 1));
+    for (PictureLink *link : {m_imgPowerBall, m_imgFla, m_imgCal, m_imgLa, m_imgNY, m_imgTexas})
+        link->setCursor(*m_mouseIcon);
+}
+
+void frmLottoBrowser::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    ResizeLayout();
+}
+
+void frmLottoBrowser::ResizeLayout()
+{
+    // A window narrower than the margins, or minimized, gets zero sizes rather
+    // than negative ones.
+    const int width = this->width();
+    const int height = this->height();
+    const int margin = TwipsToPixels(100);
+    m_tbToolBar->resize(width, m_tbToolBar->height());
+    m_picAddress->resize(width, m_picAddress->height());
+    m_cboAddress->resize(std::max(0, width - margin), m_cboAddress->height());
+    const QRect panel = m_picAddress->geometry();
+    m_brwWebBrowser->resize(std::max(0, width - margin),
+                            std::max(0, height - (panel.y() + panel.height()) - margin));
+}
+
+void frmLottoBrowser::NavigateBusy(const QString &address)
+{
+    const QUrl url = Address(address);
+    if (!url.isValid() || url.isEmpty())
+        return;
+    m_navigationPending = true;
+    m_brwWebBrowser->setUrl(url);
+}
+
+void frmLottoBrowser::cboAddress_Click()
+{
+    m_timTimer->start();
+    NavigateBusy(m_cboAddress->currentText());
+}
+
+bool frmLottoBrowser::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_cboAddress->lineEdit() && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            cboAddress_Click();
+    }
+    // The box still gets every key, Enter included.
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmLottoBrowser::tbToolBar_ButtonClick(const QString &key)
+{
+    m_timTimer->start();
+    QWebEngineHistory *history = m_brwWebBrowser->history();
+    if (key == QLatin1String("Back")) {
+        // Nothing earlier: nothing happens, and the next tick finds the view idle.
+        if (history->canGoBack()) {
+            m_navigationPending = true;
+            m_brwWebBrowser->back();
+        }
+    } else if (key == QLatin1String("Forward")) {
+        if (history->canGoForward()) {
+            m_navigationPending = true;
+            m_brwWebBrowser->forward();
+        }
+    } else if (key == QLatin1String("Refresh")) {
+        if (!m_brwWebBrowser->url().isEmpty()) {
+            m_navigationPending = true;
+            m_brwWebBrowser->reload();
+        }
+    } else if (key == QLatin1String("Home")) {
+        NavigateBusy(m_addresses.home);
+    } else if (key == QLatin1String("Search")) {
+        NavigateBusy(m_addresses.search);
+    } else if (key == QLatin1String("Stop")) {
+        m_timTimer->stop();
+        m_navigationPending = false;
+        m_brwWebBrowser->stop();
+        setWindowTitle(m_brwWebBrowser->title());
+    }
+}
+
+void frmLottoBrowser::timTimer_Timer()
+{
+    if (Busy()) {
+        setWindowTitle(QStringLiteral("Working..."));
+        return;
+    }
+    m_timTimer->stop();
+    setWindowTitle(m_brwWebBrowser->title());
+}
+
+void frmLottoBrowser::brwWebBrowser_DownloadComplete()
+{
+    setWindowTitle(m_brwWebBrowser->title());
+}

@@ -1,0 +1,62 @@
+#include "picturelink.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+class PictureLinkAccessible final : public QAccessibleWidget
+{
+public:
+    explicit PictureLinkAccessible(PictureLink *link) : QAccessibleWidget(link, QAccessible::Graphic) {}
+
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &actionName) override
+    {
+        if (actionName == pressAction())
+            static_cast<PictureLink *>(widget())->Click();
+    }
+};
+
+QAccessibleInterface *PictureLinkFactory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("PictureLink") && object && object->isWidgetType())
+        return new PictureLinkAccessible(static_cast<PictureLink *>(object));
+    return nullptr;
+}
+
+} // namespace
+
+PictureLink::PictureLink(const QString &pictureFile, QWidget *parent)
+    : QWidget(parent), m_picture(pictureFile)
+{
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(PictureLinkFactory);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
+    m_picture.setAspectRatioMode(Qt::KeepAspectRatio);
+}
+
+void PictureLink::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    m_picture.render(&painter, QRectF(rect()));
+}
+
+void PictureLink::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+}
+
+void PictureLink::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click =
+        m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    if (click)
+        emit clicked();
+}
