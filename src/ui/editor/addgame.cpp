@@ -1,3 +1,418 @@
 #include "addgame.h"
 
-AddGame::AddGame(GameCatalogue &, WindowHub &, MessageBoxes &, QWidget *parent) : QDialog(parent) {}
+#include "gamerecord.h"
+#include "messageboxes.h"
+#include "numbertext.h"
+#include "twips.h"
+#include "updown.h"
+#include "windowhub.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <array>
+
+// The icon lives in the shell library's resources, which a static link may drop.
+static void LoadShellResources()
+{
+    Q_INIT_RESOURCE(shell);
+}
+
+namespace {
+const QString kUntitledGame = QStringLiteral("Untitled Game");
+
+const QString kNameTip =
+    QStringLiteral("Edit \"Untitled Game\" to Add Game or Click Down Arrow to Edit Existing Game");
+const QString kChoicesTip = QStringLiteral("Number of Choices, Not Including PowerBall");
+const QString kPowerBallTip =
+    QStringLiteral("Check This Box if Game has a \"PowerBall\" or Extra Separate Choice");
+const QString kLowTip = QStringLiteral("Lowest Lottery Number (Usually \"1\")");
+const QString kHighTip = QStringLiteral("Highest Lottery Number");
+const QString kPowerLowTip = QStringLiteral("Lowest PowerBall Number (Usually \"1\")");
+const QString kPowerHighTip = QStringLiteral("Highest PowerBall Number");
+
+// Accessible name: the caption as shown (without access-key ampersands), else the
+// tool-tip, else the object name.
+void Describe(QWidget *control, const QString &objectName, const QString &caption, const QString &toolTip,
+              const QRect &place)
+{
+    control->setObjectName(objectName);
+    control->setToolTip(toolTip);
+    QString shown = caption;
+    shown.replace(QLatin1String("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&'));
+    shown.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    control->setAccessibleName(!shown.isEmpty() ? shown : !toolTip.isEmpty() ? toolTip : objectName);
+    control->setAccessibleDescription(toolTip);
+    control->setGeometry(place);
+}
+
+void PaintCaptionBlue(QWidget *control)
+{
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::WindowText, Qt::blue);
+    palette.setColor(QPalette::ButtonText, Qt::blue);
+    control->setPalette(palette);
+}
+
+QString PlainText(double value)
+{
+    return QString::fromStdString(FormatPlain(value));
+}
+} // namespace
+
+AddGame::AddGame(GameCatalogue &catalogue, WindowHub &hub, MessageBoxes &boxes, QWidget *parent)
+    : QDialog(parent), m_catalogue(catalogue), m_hub(hub), m_boxes(boxes)
+{
+    LoadShellResources();
+    setObjectName(QStringLiteral("AddGame"));
+    setWindowTitle(QStringLiteral("Add a Game to the Drawsmith"));
+    setWindowIcon(QIcon(QStringLiteral(":/app/drawsmith.svg")));
+    setModal(true);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    auto *client = new QWidget(this);
+    client->setFixedSize(TwipsRect(0, 0, 6180, 4425).size());
+    layout->addWidget(client);
+
+    CreateControls(client);
+    CreateMenus();
+    SetTabOrder();
+    ConnectControls();
+    FillGameList();
+    m_cmdCancel->setFocus();
+}
+
+void AddGame::CreateControls(QWidget *client)
+{
+    struct LabelSpec
+    {
+        const char *caption;
+        const QString &toolTip;
+        QRect place;
+    };
+    const std::array<LabelSpec, 6> labels{{
+        {"Name of New Game", kNameTip, TwipsRect(120, 360, 1935, 255)},
+        {"Numbers to Pick?", kChoicesTip, TwipsRect(120, 1440, 1575, 255)},
+        {"Lowest Number", kLowTip, TwipsRect(120, 2040, 1455, 255)},
+        {"Highest Number", kHighTip, TwipsRect(120, 2640, 1455, 255)},
+        {"Highest PowerBall", kPowerHighTip, TwipsRect(3120, 2640, 1695, 255)},
+        {"Lowest PowerBall", kPowerLowTip, TwipsRect(3120, 2040, 1695, 255)},
+    }};
+    for (std::size_t index = 0; index < labels.size(); ++index) {
+        const QString caption = QString::fromLatin1(labels[index].caption);
+        auto *label = new QLabel(caption, client);
+        Describe(label, QStringLiteral("Label1"), caption, labels[index].toolTip, labels[index].place);
+        label->setProperty("index", int(index));
+        PaintCaptionBlue(label);
+    }
+
+    m_myGames = new QComboBox(client);
+    Describe(m_myGames, QStringLiteral("MyGames"), {}, kNameTip, TwipsRect(2160, 360, 3495, 315));
+    m_myGames->setEditable(true);
+    // The list holds exactly the catalogue: nothing typed is added to it, and no
+    // completion rewrites what the user types.
+    m_myGames->setInsertPolicy(QComboBox::NoInsert);
+    m_myGames->setCompleter(nullptr);
+    m_myGames->lineEdit()->installEventFilter(this);
+
+    const auto numberBox = [client](const QString &name, const QString &text, const QString &toolTip,
+                                    const QRect &place, bool readOnly) {
+        auto *box = new QLineEdit(text, client);
+        Describe(box, name, {}, toolTip, place);
+        box->setAlignment(Qt::AlignCenter);
+        box->setReadOnly(readOnly);
+        return box;
+    };
+    // Lower limit 0, except the Power Ball's lowest number: 0 there would mean the
+    // game has no Power Ball at all.
+    const auto spin = [client](QLineEdit *buddy, const QString &name, int minimum, int maximum, int value,
+                               const QRect &place) {
+        auto *upDown = new UpDown(buddy, minimum, maximum, value, client);
+        Describe(upDown, name, {}, buddy->toolTip(), place);
+        return upDown;
+    };
+    m_choiceNum = numberBox(QStringLiteral("ChoiceNum"), QStringLiteral("6"), kChoicesTip,
+                            TwipsRect(1880, 1380, 300, 360), false);
+    m_upDown2 = spin(m_choiceNum, QStringLiteral("UpDown2"), 0, 7, 5, TwipsRect(2175, 1340, 240, 450));
+
+    m_isPowerBall = new QCheckBox(QStringLiteral("Is there a PowerBall?"), client);
+    Describe(m_isPowerBall, QStringLiteral("IsPowerBall"), m_isPowerBall->text(), kPowerBallTip,
+             TwipsRect(3120, 1375, 2295, 375));
+    PaintCaptionBlue(m_isPowerBall);
+
+    m_lowNum = numberBox(QStringLiteral("LowNum"), QStringLiteral("1"), kLowTip,
+                         TwipsRect(1680, 1980, 495, 360), true);
+    m_upDownLow = spin(m_lowNum, QStringLiteral("UpDownLow"), 0, 100, 1, TwipsRect(2160, 1935, 240, 450));
+    m_powerLow = numberBox(QStringLiteral("PowerLow"), QStringLiteral("1"), kPowerLowTip,
+                           TwipsRect(4920, 1980, 495, 360), true);
+    m_upDown3 = spin(m_powerLow, QStringLiteral("UpDown3"), 1, 100, 1, TwipsRect(5400, 1935, 240, 450));
+    m_highNum = numberBox(QStringLiteral("HighNum"), QStringLiteral("50"), kHighTip,
+                          TwipsRect(1680, 2640, 495, 360), true);
+    m_upDown1 = spin(m_highNum, QStringLiteral("UpDown1"), 0, 100, 50, TwipsRect(2160, 2580, 240, 450));
+    m_powerHigh = numberBox(QStringLiteral("PowerHigh"), QStringLiteral("48"), kPowerHighTip,
+                            TwipsRect(4920, 2580, 495, 360), true);
+    m_upDown4 = spin(m_powerHigh, QStringLiteral("UpDown4"), 0, 100, 48, TwipsRect(5400, 2535, 240, 450));
+    SetPowerBallEnabled(false);
+
+    const auto button = [client](const QString &name, const QString &caption, const QString &toolTip,
+                                 const QRect &place) {
+        auto *push = new QPushButton(caption, client);
+        Describe(push, name, caption, toolTip, place);
+        // Neither Enter nor Esc presses a button of this window.
+        push->setAutoDefault(false);
+        push->setDefault(false);
+        return push;
+    };
+    m_cmdDelete = button(QStringLiteral("cmdDelete"), QStringLiteral("Delete Game"),
+                         QStringLiteral("Delete Lottery Game"), TwipsRect(240, 3720, 1575, 495));
+    m_cmdSave = button(QStringLiteral("cmdSave"), QStringLiteral("&Add and Save New Game "),
+                       QStringLiteral("Save New Game and Return"), TwipsRect(2040, 3720, 2295, 495));
+    m_cmdSaveChanges =
+        button(QStringLiteral("cmdSaveChanges"), QStringLiteral("&Save Changes to Game"),
+               QStringLiteral("Save Changes to Game and Return"), TwipsRect(2040, 3720, 2295, 495));
+    m_cmdCancel =
+        button(QStringLiteral("cmdCancel"), QStringLiteral("&Cancel"),
+               QStringLiteral("Return With No Changes or Additions"), TwipsRect(4560, 3720, 1095, 495));
+    m_cmdDelete->hide();
+    m_cmdSaveChanges->hide();
+}
+
+void AddGame::CreateMenus()
+{
+    auto *bar = new QMenuBar(this);
+    bar->setObjectName(QStringLiteral("menuBar"));
+    bar->setNativeMenuBar(false);
+    layout()->setMenuBar(bar);
+
+    QAction *exit = bar->addAction(QStringLiteral("E&xit"));
+    exit->setObjectName(QStringLiteral("mnuExit"));
+    connect(exit, &QAction::triggered, this, &AddGame::reject);
+
+    QMenu *help = bar->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    QAction *about = help->addAction(QStringLiteral("&About Drawsmith"));
+    about->setObjectName(QStringLiteral("mnuAbout"));
+    connect(about, &QAction::triggered, this, [this] { m_hub.ShowAbout(this); });
+    QAction *details = help->addAction(QStringLiteral("&Drawsmith Help"));
+    details->setObjectName(QStringLiteral("mnuHelpDetails"));
+    connect(details, &QAction::triggered, this, [this] { m_hub.ShowHelp(this); });
+}
+
+void AddGame::SetTabOrder()
+{
+    const std::array<QWidget *, 16> order{m_cmdCancel,   m_lowNum,  m_upDownLow,      m_cmdSave,
+                                          m_highNum,     m_upDown1, m_choiceNum,      m_upDown2,
+                                          m_powerLow,    m_upDown3, m_powerHigh,      m_upDown4,
+                                          m_isPowerBall, m_myGames, m_cmdSaveChanges, m_cmdDelete};
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void AddGame::ConnectControls()
+{
+    connect(m_myGames, &QComboBox::activated, this, &AddGame::MyGamesClick);
+    connect(m_isPowerBall, &QCheckBox::toggled, this, &AddGame::SetPowerBallEnabled);
+    connect(m_cmdSave, &QPushButton::clicked, this, &AddGame::cmdSaveClick);
+    connect(m_cmdSaveChanges, &QPushButton::clicked, this, &AddGame::cmdSaveChangesClick);
+    connect(m_cmdDelete, &QPushButton::clicked, this, &AddGame::cmdDeleteClick);
+    connect(m_cmdCancel, &QPushButton::clicked, this, &AddGame::reject);
+}
+
+void AddGame::FillGameList()
+{
+    // List position == row of Games, so nothing else goes into the list.
+    for (int row = 0; row < m_catalogue.GameCount && row < int(m_catalogue.Games.size()); ++row)
+        m_myGames->addItem(QString::fromStdString(m_catalogue.Games[std::size_t(row)].Name));
+    m_myGames->setCurrentIndex(-1);
+    m_myGames->setEditText(kUntitledGame);
+}
+
+void AddGame::MyGamesClick(int position)
+{
+    if (position < 0)
+        return;
+    m_catalogue.CurrentGame = static_cast<std::int16_t>(position);
+    m_cmdSave->hide();
+    m_cmdSaveChanges->show();
+    m_cmdDelete->show();
+    FillGameBoxes();
+}
+
+void AddGame::FillGameBoxes()
+{
+    if (!m_catalogue.HasRow(m_catalogue.CurrentGame) ||
+        m_catalogue.CurrentGame >= int(m_catalogue.Games.size()))
+        return;
+    const GameRecord &game = m_catalogue.Games[std::size_t(m_catalogue.CurrentGame)];
+    m_highNum->setText(PlainText(game.HighNumber));
+    m_lowNum->setText(PlainText(game.LowNumber));
+    m_choiceNum->setText(PlainText(game.Choices));
+    m_powerHigh->setText(PlainText(game.PowerBallHigh));
+    m_powerLow->setText(PlainText(game.PowerBallLow));
+    m_isPowerBall->setChecked(game.HasPowerBall());
+    SetPowerBallEnabled(game.HasPowerBall());
+}
+
+void AddGame::SetPowerBallEnabled(bool enabled)
+{
+    // The numbers stay as they are, only greyed.
+    for (QWidget *control : {static_cast<QWidget *>(m_powerLow), static_cast<QWidget *>(m_powerHigh),
+                             static_cast<QWidget *>(m_upDown3), static_cast<QWidget *>(m_upDown4)})
+        control->setEnabled(enabled);
+}
+
+void AddGame::cmdSaveClick()
+{
+    const GameEntry entry = ReadEntry();
+    if (!PassesEntryRules(entry, true))
+        return;
+    int newRow = 0;
+    if (const Status status = AppendGame(entry, newRow); !status) {
+        ReportWriteFailure(status);
+        return;
+    }
+    m_catalogue.CurrentGame = static_cast<std::int16_t>(newRow);
+    accept();
+}
+
+void AddGame::cmdSaveChangesClick()
+{
+    const GameEntry entry = ReadEntry();
+    if (!PassesEntryRules(entry, false))
+        return;
+    std::optional<int> changedRow;
+    if (const Status status = SaveGameChanges(entry, changedRow); !status) {
+        ReportWriteFailure(status);
+        return;
+    }
+    // A name typed over the picked one matches nothing: the picked row stays.
+    if (changedRow)
+        m_catalogue.CurrentGame = static_cast<std::int16_t>(*changedRow);
+    accept();
+}
+
+void AddGame::cmdDeleteClick()
+{
+    const int row = m_catalogue.CurrentGame;
+    if (!m_catalogue.HasRow(row) || row >= int(m_catalogue.Games.size()))
+        return;
+    const QString name = QString::fromStdString(m_catalogue.Games[std::size_t(row)].Name);
+    const QString title = QStringLiteral("Are You Sure?");
+    if (!m_boxes.Ask(this, QStringLiteral("Delete - ") + name + QStringLiteral("?"), title)) {
+        MoveFocus(EntryFocus::MyGames);
+        return;
+    }
+    if (m_catalogue.GameCount == 1 &&
+        !m_boxes.Ask(this,
+                     name + QStringLiteral(" is the ") + QStringLiteral("last game!") +
+                         QStringLiteral("\r\n") + QStringLiteral("Deletion of ") + name +
+                         QStringLiteral(" will re-create data file."),
+                     title)) {
+        MoveFocus(EntryFocus::MyGames);
+        return;
+    }
+    if (const Status status = DeleteGame(m_catalogue.Games, row); !status) {
+        ReportWriteFailure(status);
+        return;
+    }
+    m_catalogue.CurrentGame = 0;
+    accept();
+}
+
+void AddGame::reject()
+{
+    m_catalogue.CurrentGame = 1;
+    QDialog::reject();
+}
+
+void AddGame::keyPressEvent(QKeyEvent *event)
+{
+    // Esc closes nothing here: leaving goes through Cancel, Exit or the close box,
+    // which all leave CurrentGame set.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool AddGame::eventFilter(QObject *watched, QEvent *event)
+{
+    // Enter in the name box would pick a game whose name matches what was typed.
+    if (watched == m_myGames->lineEdit() && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+GameEntry AddGame::ReadEntry() const
+{
+    GameEntry entry;
+    entry.Name = m_myGames->currentText().toStdString();
+    entry.ChoicesText = m_choiceNum->text().toStdString();
+    entry.LowText = m_lowNum->text().toStdString();
+    entry.HighText = m_highNum->text().toStdString();
+    entry.PowerBall = m_isPowerBall->isChecked();
+    entry.PowerLowText = m_powerLow->text().toStdString();
+    entry.PowerHighText = m_powerHigh->text().toStdString();
+    return entry;
+}
+
+bool AddGame::PassesEntryRules(const GameEntry &entry, bool isNew)
+{
+    bool choicesConfirmed = false;
+    for (;;) {
+        const std::optional<EntryProblem> problem = CheckGameEntry(entry, isNew, choicesConfirmed);
+        if (!problem)
+            return true;
+        const QString prompt = QString::fromStdString(problem->Prompt);
+        const QString title = QString::fromStdString(problem->Title);
+        // A question is asked once; a Yes lets the rules after it run.
+        if (problem->IsQuestion && !choicesConfirmed) {
+            if (m_boxes.Ask(this, prompt, title)) {
+                choicesConfirmed = true;
+                continue;
+            }
+        } else {
+            m_boxes.Inform(this, prompt, title);
+        }
+        MoveFocus(problem->Focus);
+        return false;
+    }
+}
+
+void AddGame::MoveFocus(EntryFocus focus)
+{
+    switch (focus) {
+    case EntryFocus::MyGames:
+        m_myGames->setFocus();
+        break;
+    case EntryFocus::ChoiceNum:
+        m_choiceNum->setFocus();
+        break;
+    case EntryFocus::LowNum:
+        m_lowNum->setFocus();
+        break;
+    case EntryFocus::PowerLow:
+        m_powerLow->setFocus();
+        break;
+    }
+}
+
+void AddGame::ReportWriteFailure(const Status &status)
+{
+    // Nothing is taken for done: the editor stays open with every entry kept.
+    m_boxes.Inform(this, QString::fromStdString(status.Message()), QStringLiteral("Data File Error"));
+}
