@@ -1,3 +1,217 @@
 #include "frmaboutlotto.h"
 
-frmAboutLotto::frmAboutLotto(WindowHub &, MessageBoxes &, SysInfoServices *, QWidget *parent) : QDialog(parent) {}
+#include "appinfo.h"
+#include "messageboxes.h"
+#include "sysinfoservices.h"
+#include "twips.h"
+#include "windowhub.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+constexpr int kInnerWidth = 5730;
+constexpr int kInnerHeight = 3555;
+constexpr int kScreenLeft = 2340;
+constexpr int kScreenTop = 1935;
+constexpr qreal kFormPointSize = 8.25;
+constexpr qreal kLargePointSize = 9.75;
+
+const QString kAuthor = QStringLiteral("Dana Whitlock");
+
+// The etched separator: a grey line with a white one a pixel below and right.
+class EtchedLine final : public QWidget
+{
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        // Both lines end at the same twip; the white one starts 15 twips in.
+        QPainter painter(this);
+        const int grey = 0;
+        const int white = TwipsToPixels(2460) - TwipsToPixels(2445);
+        const int whiteLeft = TwipsToPixels(105) - TwipsToPixels(90);
+        painter.fillRect(QRect(0, grey, width(), 1), QColor(128, 128, 128));
+        painter.fillRect(QRect(whiteLeft, white, width() - whiteLeft, 1), Qt::white);
+    }
+};
+
+QLabel *AddLabel(QWidget *parent, const char *name, QRect twipsRect, qreal pointSize, bool bold = false)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(twipsRect);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    QFont font = label->font();
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    label->setFont(font);
+    return label;
+}
+
+QPushButton *AddButton(QWidget *parent, const char *name, const QString &caption, QRect twipsRect)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(twipsRect);
+    button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+    return button;
+}
+
+void SetLabelText(QLabel *label, const QStringList &lines)
+{
+    const QString text = lines.join(QLatin1Char('\n'));
+    label->setText(text);
+    label->setAccessibleName(text);
+}
+} // namespace
+
+QString VersionLine(int major, int minor, int revision)
+{
+    return QStringLiteral("Version %1.%2.%3").arg(major).arg(minor).arg(revision);
+}
+
+frmAboutLotto::frmAboutLotto(WindowHub &hub, MessageBoxes &boxes, SysInfoServices *services, QWidget *parent)
+    : QDialog(parent), m_hub(hub), m_boxes(boxes), m_services(services)
+{
+    if (!m_services) {
+        m_platformServices = CreatePlatformSysInfo();
+        m_services = m_platformServices.get();
+    }
+
+    setObjectName(QStringLiteral("frmAboutLotto"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    // The main window's icon; without it the application's shows.
+    const QString iconPath = QStringLiteral(":/app/drawsmith.svg");
+    if (QFile::exists(iconPath))
+        setWindowIcon(QIcon(iconPath));
+
+    QFont font = this->font();
+    font.setPointSizeF(kFormPointSize);
+    setFont(font);
+
+    const QSize inner(TwipsToPixels(kInnerWidth), TwipsToPixels(kInnerHeight));
+    setFixedSize(inner);
+    QPoint origin;
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        origin = screen->geometry().topLeft();
+    setGeometry(QRect(origin + QPoint(TwipsToPixels(kScreenLeft), TwipsToPixels(kScreenTop)), inner));
+
+    CreateControls();
+    FillTexts();
+    ConnectControls();
+}
+
+frmAboutLotto::~frmAboutLotto() = default;
+
+void frmAboutLotto::CreateControls()
+{
+    m_lblTitle = AddLabel(this, "lblTitle", TwipsRect(210, 120, 3885, 360), kLargePointSize, true);
+    m_lblVersion = AddLabel(this, "lblVersion", TwipsRect(240, 480, 3885, 225), kLargePointSize);
+    m_lblDescription = AddLabel(this, "lblDescription", TwipsRect(240, 720, 3885, 690), kFormPointSize);
+
+    m_label1 = AddLabel(this, "Label1", TwipsRect(240, 1440, 5295, 975), kLargePointSize);
+    QPalette red = m_label1->palette();
+    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    m_label1->setPalette(red);
+    const QString tip = QStringLiteral("Click Here to Visit My Website (You must already be on-line)");
+    m_label1->setToolTip(tip);
+    m_label1->setAccessibleDescription(tip);
+    m_label1->setCursor(Qt::PointingHandCursor);
+    m_label1->installEventFilter(this);
+
+    // From the grey line's start to the white line's end, one pixel below it.
+    auto *line1 = new EtchedLine(this);
+    line1->setObjectName(QStringLiteral("Line1"));
+    line1->setAccessibleName(QStringLiteral("Line1"));
+    const int lineLeft = TwipsToPixels(90);
+    const int lineTop = TwipsToPixels(2445);
+    line1->setGeometry(lineLeft, lineTop, TwipsToPixels(5654) - lineLeft + 1,
+                       TwipsToPixels(2460) - lineTop + 1);
+
+    m_lblDisclaimer = AddLabel(this, "lblDisclaimer", TwipsRect(255, 2625, 3870, 825), kFormPointSize);
+
+    m_cmdOK = AddButton(this, "cmdOK", QStringLiteral("OK"), TwipsRect(4245, 2625, 1260, 345));
+    m_cmdOK->setDefault(true);
+    m_cmdSysInfo =
+        AddButton(this, "cmdSysInfo", QStringLiteral("&System Info..."), TwipsRect(4260, 3075, 1245, 345));
+    setTabOrder(m_cmdOK, m_cmdSysInfo);
+    m_cmdOK->setFocus();
+}
+
+void frmAboutLotto::FillTexts()
+{
+    setWindowTitle(QStringLiteral("About ") + AppInfo::kTitle);
+    SetLabelText(m_lblVersion,
+                 {VersionLine(AppInfo::kVersionMajor, AppInfo::kVersionMinor, AppInfo::kVersionRevision)});
+    SetLabelText(m_lblTitle, {AppInfo::kTitle});
+    SetLabelText(m_lblDescription, {QStringLiteral("Copyright (C) 2000, All Rights Reserved"),
+                                    AppInfo::kMaker, QStringLiteral("Written By:  ") + kAuthor});
+    SetLabelText(m_label1, {QStringLiteral("Please Click Here to Visit Our Website:"), AppInfo::kHomePage,
+                            QStringLiteral("You Must Have an Existing Internet Connection")});
+    SetLabelText(m_lblDisclaimer, {QStringLiteral("Warning:"), QStringLiteral("Gambling is addictive!"),
+                                   QStringLiteral("Please be responsible")});
+}
+
+void frmAboutLotto::ConnectControls()
+{
+    // Esc goes through reject(), which closes the box just as OK does.
+    connect(m_cmdOK, &QPushButton::clicked, this, &QDialog::close);
+    connect(m_cmdSysInfo, &QPushButton::clicked, this, &frmAboutLotto::StartSysInfo);
+}
+
+bool frmAboutLotto::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_label1 && event->type() == QEvent::MouseButtonRelease) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::LeftButton && m_label1->rect().contains(mouse->position().toPoint())) {
+            OpenHomePage();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmAboutLotto::OpenHomePage()
+{
+    // The browser opens without the on-line prompt; when it is open already it
+    // only comes to the front. Closing first is safe: deletion waits for the loop.
+    close();
+    m_hub.ShowBrowser();
+}
+
+bool frmAboutLotto::FindSysInfo(QString &path)
+{
+    if (m_services->ReadToolPath(path))
+        return true; // a recorded full path is started untested
+    if (!m_services->ReadToolFolder(path))
+        return false;
+    const QString file = path + m_services->ToolFile();
+    if (!m_services->FileExists(file))
+        return false;
+    path = file;
+    return true;
+}
+
+void frmAboutLotto::StartSysInfo()
+{
+    try {
+        QString path;
+        if (FindSysInfo(path) && m_services->Start(path))
+            return;
+    } catch (...) {
+        // Whatever went wrong, the user hears the one message below.
+    }
+    m_boxes.Inform(this, QStringLiteral("System Information Is Unavailable At This Time"), AppInfo::kTitle);
+}
