@@ -1,21 +1,127 @@
 #pragma once
 
+#include "pickgenerator.h"
+
 #include <QMainWindow>
+
+#include <cstdint>
 
 struct GameCatalogue;
 class WindowHub;
 class MessageBoxes;
 class SettingsStore;
 class EventPump;
-class RandomSource;
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QProgressBar;
+class QPushButton;
 
-// Placeholder until the main window lands.
-class FrmMain final : public QMainWindow
+// The window's working copy of the current game, from which runs take their ranges.
+struct ActiveGame
+{
+    double Choices = 0;
+    double LowNumber = 0;
+    double HighNumber = 0;
+    std::int16_t PowerBallLow = 0;
+    double PowerBallHigh = 0;
+    bool PowerBall = false;
+};
+
+// The start-up window: the current game, its picks and odds, and the way to every other window.
+class FrmMain final : public QMainWindow, private PickObserver, private RangeSource
 {
     Q_OBJECT
 public:
     FrmMain(GameCatalogue &catalogue, WindowHub &hub, MessageBoxes &boxes, SettingsStore &settings,
             EventPump &pump, RandomSource *random = nullptr, QWidget *parent = nullptr);
+    ~FrmMain() override;
+
     // The window's load: the start-up sequence, run before the window is first shown.
     void Load();
+    // Shows the boxes and labels of a freshly applied game; changes visibility only.
+    void FreshForm();
+    // Applies CurrentGame after the game editor has closed.
+    void ChangeGame();
+
+    const ActiveGame &CurrentActiveGame() const { return m_activeGame; }
+    // The last value given to BarVal, 0 to 1.
+    float ProgressValue() const { return m_progress; }
+
+    static constexpr int kBarSteps = 1000;
+
+private:
+    void CreateControls();
+    void CreateMenus();
+    void ConnectEvents();
+
+    bool LoadGameList();
+    bool TryLoadGameList();
+    std::int16_t SavedSelection();
+    void SaveSelection();
+    bool ShowGame();
+    void ShowRanges();
+    bool ShowOdds();
+    void SetCaption(QLabel *label, const QString &text);
+
+    void LotGameClick(int index);
+    bool EditGames();
+    void StartClick();
+    void ExitClick();
+    void BrowserClick();
+
+    // PickObserver
+    void BeginRun() override;
+    void ShowProgress(std::int32_t i, std::int32_t n) override;
+    void ShowPick(int slot, long long number) override;
+    void PumpEvents() override;
+    void ShowPowerBall(long long number) override;
+    void EndRun() override;
+    // RangeSource
+    PickRanges CurrentRanges() const override;
+
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+    GameCatalogue &m_catalogue;
+    WindowHub &m_hub;
+    MessageBoxes &m_boxes;
+    SettingsStore &m_settings;
+    EventPump &m_pump;
+    PickGenerator m_generator;
+
+    ActiveGame m_activeGame;
+    bool m_firstLoad = true;
+    float m_progress = 0;
+
+    QLabel *m_label1 = nullptr;
+    QLineEdit *m_picks[PickGenerator::kSlots] = {};
+    QLabel *m_label3 = nullptr;
+    QLabel *m_label2 = nullptr;
+    QComboBox *m_lotGame = nullptr;
+    QLineEdit *m_txtPowerball = nullptr;
+    QLabel *m_lblLow = nullptr;
+    QLineEdit *m_txtLow = nullptr;
+    QLabel *m_lblHigh = nullptr;
+    QLineEdit *m_txtHigh = nullptr;
+    QLabel *m_lblLowPower = nullptr;
+    QLineEdit *m_txtLowPower = nullptr;
+    QLabel *m_lblHighPower = nullptr;
+    QLineEdit *m_txtHighPower = nullptr;
+    QLabel *m_lblProgress = nullptr;
+    QProgressBar *m_barVal = nullptr;
+    QLabel *m_lblOdds = nullptr;
+    QLineEdit *m_txtOdds = nullptr;
+    QPushButton *m_cmdBrowser = nullptr;
+    QPushButton *m_cmdStart = nullptr;
+    QPushButton *m_cmpStop = nullptr;
+    QPushButton *m_cmdExit = nullptr;
+
+    QAction *m_mnuExit = nullptr;
+    QMenu *m_mnuHelpDetails = nullptr;
+    QAction *m_mnuAbout = nullptr;
+    QAction *m_mnuHelp = nullptr;
+    QAction *m_mnuBrowser = nullptr;
 };
