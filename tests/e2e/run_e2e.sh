@@ -1,0 +1,8 @@
+#!/bin/sh
+# Runs an end-to-end script under its own virtual display and private session bus.
+# usage: run_e2e.sh <python3> <script.py> <arguments...>
+set -eu
+# xvfb-run -a takes the first free display from -n on; two runs starting at the same
+# moment would both take :99, so each run starts looking somewhere else.
+first=$((100 + $$ % 800))
+exec xvfb-run -a -n "$first" -s "-screen 0 1600x1200x24 -nolisten tcp" dbus-run-session -- "$@"
