@@ -3,6 +3,7 @@
 #include "gamerecord.h"
 #include "status.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -22,6 +23,22 @@ std::vector<std::string> ReadValues(std::string_view text);
 // Counts lines the way the first pass does: a last line without a line end counts.
 std::size_t CountLines(std::string_view text);
 
+// One games.dat line as read: the name and the five numbers, field 5 not yet
+// made a 16-bit integer (the editor writes lines back with their numbers as read).
+struct CatalogueLine
+{
+    std::string Name;
+    double Numbers[5] = {};
+};
+
+// Both passes over catalogue text without converting field 5. An empty text
+// gives no lines; running out of values or a word where a number is due fails.
+Status ParseCatalogueLines(std::string_view text, std::vector<CatalogueLine> &lines);
+
+// Field 5 as the load stores it: rounded half to even; false for a value
+// outside -32768..32767.
+bool ToPowerBallLow(double value, std::int16_t &result);
+
 // Both passes over catalogue text. Fails (with the reason) on an empty text,
 // on running out of values, and on a value that is not a number where one is due.
 Status ParseCatalogue(std::string_view text, std::vector<GameRecord> &games);
@@ -39,8 +56,8 @@ class RecoveryQuestions
 {
 public:
     virtual ~RecoveryQuestions() = default;
-    virtual bool AskCreateNewFile() = 0;   // "Create a New Data File?" - true for Yes
-    virtual bool AskContinue() = 0;        // "Continue?" - true for Yes
+    virtual bool AskCreateNewFile() = 0; // "Create a New Data File?" - true for Yes
+    virtual bool AskContinue() = 0;      // "Continue?" - true for Yes
     virtual void ReportWriteFailure(const std::string &message) = 0;
 };
 
