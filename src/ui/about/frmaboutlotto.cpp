@@ -6,7 +6,6 @@
 #include "twips.h"
 #include "windowhub.h"
 
-#include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
@@ -14,6 +13,17 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+
+// Outside any namespace, as Q_INIT_RESOURCE requires. The program's icon is
+// linked in here too: a static library's resources are otherwise dropped.
+static void LoadAboutResource()
+{
+    static const bool loaded = [] {
+        Q_INIT_RESOURCE(drawsmith_about);
+        return true;
+    }();
+    Q_UNUSED(loaded);
+}
 
 namespace {
 constexpr int kInnerWidth = 5730;
@@ -92,10 +102,8 @@ frmAboutLotto::frmAboutLotto(WindowHub &hub, MessageBoxes &boxes, SysInfoService
     setObjectName(QStringLiteral("frmAboutLotto"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    // The main window's icon; without it the application's shows.
-    const QString iconPath = QStringLiteral(":/app/drawsmith.svg");
-    if (QFile::exists(iconPath))
-        setWindowIcon(QIcon(iconPath));
+    LoadAboutResource();
+    setWindowIcon(QIcon(QStringLiteral(":/about/drawsmith.svg")));
 
     QFont font = this->font();
     font.setPointSizeF(kFormPointSize);

@@ -116,6 +116,7 @@ private slots:
         QVERIFY(control);
         QCOMPARE(control->property("text").toString(), text);
         QCOMPARE(about.windowTitle(), QStringLiteral("About Drawsmith"));
+        QVERIFY(!about.windowIcon().isNull()); // regression: the linker dropped the icon's resource
         const QStringList credits = about.findChild<QLabel *>("lblDescription")->text().split('\n');
         QCOMPARE(credits.size(), 3);
         QVERIFY(credits[0].contains("2000"));
