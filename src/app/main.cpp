@@ -14,6 +14,7 @@ int main(int argc, char *argv[])
     // set before the application object exists.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
+    Q_INIT_RESOURCE(shell);
     QApplication::setApplicationName(AppInfo::kTitle);
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
                                             .arg(AppInfo::kVersionMajor)
