@@ -18,11 +18,6 @@ struct Case
     bool read;
     std::string expected; // KeyVal afterwards; KeyVal goes in as "as it came"
 };
-
-std::string Repeat(char c, std::size_t n)
-{
-    return std::string(n, c);
-}
 } // namespace
 
 int main()
@@ -34,7 +29,7 @@ int main()
         {"number with zero top byte", kHKeyCurrentUser, kProbeKey, "SmallNumber", true, "&h000A0B"},
         {"expandable text is read but not kept", kHKeyCurrentUser, kProbeKey, "Expand", true, "as it came"},
         {"1023 characters fit with the terminator", kHKeyCurrentUser, kProbeKey, "Fits", true,
-         Repeat('f', 1023)},
+         std::string(1023, 'f')},
         {"1024 characters do not fit", kHKeyCurrentUser, kProbeKey, "JustTooLong", false, ""},
         {"over 1024 bytes", kHKeyCurrentUser, kProbeKey, "Long", false, ""},
         {"missing value", kHKeyCurrentUser, kProbeKey, "Absent", false, ""},
