@@ -277,6 +277,8 @@ void frmLottoBrowser::NavigateBusy(const QString &address)
 
 void frmLottoBrowser::cboAddress_Click()
 {
+    if (m_suppressClick)
+        return;
     m_timTimer->start();
     NavigateBusy(m_cboAddress->currentText());
 }
@@ -285,8 +287,13 @@ bool frmLottoBrowser::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_cboAddress->lineEdit() && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !m_suppressClick) {
             cboAddress_Click();
+            // Enter on a listed address makes the box report a pick as well;
+            // that pick must not open the page a second time.
+            m_suppressClick = true;
+            QTimer::singleShot(0, this, [this] { m_suppressClick = false; });
+        }
     }
     // The box still gets every key, Enter included.
     return QWidget::eventFilter(watched, event);

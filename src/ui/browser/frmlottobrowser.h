@@ -69,6 +69,7 @@ private:
     std::optional<QCursor> m_mouseIcon;
     bool m_loading = false;
     bool m_navigationPending = false;
+    bool m_suppressClick = false;
 
     QToolBar *m_tbToolBar = nullptr;
     QWidget *m_picAddress = nullptr;
