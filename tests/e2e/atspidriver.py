@@ -160,6 +160,11 @@ class Program:
         self._log = None
 
     def __enter__(self):
+        self._log = open(self.log_path, "ab")
+        self._start()
+        return self
+
+    def _start(self):
         env = dict(os.environ)
         env.update({
             "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
@@ -167,10 +172,14 @@ class Program:
             "XDG_CONFIG_HOME": self.config_home,
             "XDG_RUNTIME_DIR": self.runtime_dir,
         })
-        self._log = open(self.log_path, "ab")
+        self._log_start = os.path.getsize(self.log_path)
         self.process = subprocess.Popen([self.executable], cwd=self.workdir, env=env, stdin=subprocess.DEVNULL,
                                         stdout=self._log, stderr=subprocess.STDOUT, start_new_session=True)
-        return self
+
+    def _lost_display(self):
+        with open(self.log_path, "rb") as f:
+            f.seek(self._log_start)
+            return b"could not connect to display" in f.read()
 
     def __exit__(self, *exc):
         self.kill()
@@ -178,14 +187,25 @@ class Program:
         return False
 
     def kill(self):
-        if self.process.poll() is None:
-            # Its own process group: the browser's helper processes go with it.
+        # Its own process group: the browser's helper processes go with it.
+        try:
             os.killpg(self.process.pid, signal.SIGKILL)
+        except ProcessLookupError:
+            pass
         self.process.wait()
 
     def application(self):
         """The program's application object on the accessibility bus."""
+        retries = [3]
+
         def probe():
+            if self.process.poll() is not None and self._lost_display() and retries[0] > 0:
+                # A virtual display that is still coming up now and then turns the first
+                # client away; that says nothing about the program.
+                retries[0] -= 1
+                time.sleep(1)
+                self._start()
+                return None
             if self.process.poll() is not None:
                 raise StepFailed(f"the program ended with code {self.process.returncode} before it showed")
             desktop = pyatspi.Registry.getDesktop(0)
