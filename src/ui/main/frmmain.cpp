@@ -134,7 +134,9 @@ void FrmMain::CreateControls()
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     QFont base = client->font();
-    base.setFamily(QStringLiteral("Sans Serif"));
+    // Narrow faces first: the captions were sized for a narrow 8 pt sans-serif.
+    base.setFamilies(
+        {QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
     base.setStyleHint(QFont::SansSerif);
     base.setPointSizeF(8);
     client->setFont(base);

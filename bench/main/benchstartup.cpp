@@ -1,0 +1,110 @@
+// Start-up time and peak memory of the main window against a bare Qt program
+// that shows one label. Both probes run the same way, alternately, in a folder
+// holding the default catalogue; the figures are medians.
+//   bench_main_startup [runs]   (QT_QPA_PLATFORM defaults to offscreen)
+#include "catalogueloader.h"
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+struct Sample
+{
+    double Milliseconds = 0;
+    long PeakKiB = 0;
+    bool WebEngine = false;
+    bool Ok = false;
+};
+
+Sample RunProbe(const std::string &path)
+{
+    Sample sample;
+    int out[2];
+    if (pipe(out) != 0)
+        return sample;
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        dup2(out[1], STDOUT_FILENO);
+        close(out[0]);
+        close(out[1]);
+        execl(path.c_str(), path.c_str(), static_cast<char *>(nullptr));
+        _exit(127);
+    }
+    close(out[1]);
+    std::string text;
+    char buffer[256];
+    for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;)
+        text.append(buffer, static_cast<std::size_t>(n));
+    close(out[0]);
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    const auto end = std::chrono::steady_clock::now();
+    sample.Milliseconds = std::chrono::duration<double, std::milli>(end - start).count();
+    sample.PeakKiB = usage.ru_maxrss;
+    sample.WebEngine = text.find("webengine=1") != std::string::npos;
+    sample.Ok = WIFEXITED(status) && WEXITSTATUS(status) == 0 && text.find("webengine=") != std::string::npos;
+    return sample;
+}
+
+template <typename T> T Median(std::vector<T> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
+    namespace fs = std::filesystem;
+    const fs::path here = fs::canonical("/proc/self/exe").parent_path();
+    const std::string probes[2] = {(here / "drawsmith_startup_probe").string(),
+                                   (here / "drawsmith_bare_probe").string()};
+
+    char folder[] = "/tmp/drawsmith-startup-XXXXXX";
+    if (!mkdtemp(folder) || chdir(folder) != 0 || !WriteDefaultCatalogue()) {
+        std::fprintf(stderr, "cannot prepare %s\n", folder);
+        return 1;
+    }
+    setenv("XDG_CONFIG_HOME", (fs::path(folder) / "config").c_str(), 1);
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+
+    std::vector<double> times[2];
+    std::vector<long> peaks[2];
+    bool webEngine = false;
+    for (int run = -1; run < runs; ++run) { // run -1 warms the file cache
+        for (int probe = 0; probe < 2; ++probe) {
+            const Sample sample = RunProbe(probes[probe]);
+            if (!sample.Ok) {
+                std::fprintf(stderr, "%s failed\n", probes[probe].c_str());
+                return 1;
+            }
+            if (run < 0)
+                continue;
+            times[probe].push_back(sample.Milliseconds);
+            peaks[probe].push_back(sample.PeakKiB);
+            webEngine = webEngine || (probe == 0 && sample.WebEngine);
+        }
+    }
+    fs::remove_all(folder);
+
+    const double window = Median(times[0]), bare = Median(times[1]);
+    const double extraMiB = (Median(peaks[0]) - Median(peaks[1])) / 1024.0;
+    std::printf("platform %s, %d runs each, medians\n", std::getenv("QT_QPA_PLATFORM"), runs);
+    std::printf("main window: %.1f ms to first paint, peak %.1f MiB\n", window, Median(peaks[0]) / 1024.0);
+    std::printf("bare label:  %.1f ms to first paint, peak %.1f MiB\n", bare, Median(peaks[1]) / 1024.0);
+    std::printf("ratio %.2f (target <= 1.30), extra memory %.1f MiB (target <= 15), web engine %s\n",
+                window / bare, extraMiB, webEngine ? "LOADED" : "not loaded");
+    return 0;
+}

@@ -1,0 +1,48 @@
+// Pictures of the main window after start-up and after a run, for a look by eye.
+//   drawsmith_main_screenshot <folder>   (best under xvfb-run)
+#include "benchsupport.h"
+#include "catalogueloader.h"
+#include "frmmain.h"
+#include "gamerecord.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QIcon>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QWindow>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    Q_INIT_RESOURCE(shell);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/drawsmith.svg")));
+    const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
+    QTemporaryDir folder;
+    if (!QDir::setCurrent(folder.path()) || !WriteDefaultCatalogue())
+        return 1;
+
+    GameCatalogue catalogue;
+    NoWindows hub;
+    YesBoxes boxes;
+    MemorySettings settings;
+    settings.Write(QStringLiteral("GameName"), QStringLiteral("Game"), QStringLiteral("3"));
+    QtEventPump pump;
+    FrmMain window(catalogue, hub, boxes, settings, pump);
+    window.Load();
+    window.show();
+    while (!window.windowHandle() || !window.windowHandle()->isExposed())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    QCoreApplication::processEvents();
+
+    const QString first = out.filePath(QStringLiteral("main-startup.png"));
+    const QString second = out.filePath(QStringLiteral("main-after-run.png"));
+    bool saved = window.grab().save(first);
+    window.findChild<QPushButton *>(QStringLiteral("cmdStart"))->click();
+    QCoreApplication::processEvents();
+    saved = window.grab().save(second) && saved;
+    std::printf("%s\n%s\n", qPrintable(first), qPrintable(second));
+    return saved ? 0 : 1;
+}
