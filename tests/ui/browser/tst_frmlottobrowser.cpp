@@ -3,6 +3,7 @@
 #include "loopbackserver.h"
 #include "twips.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -59,6 +60,9 @@ private slots:
     void toolBarKeys();
     void stopShowsPageNameAtOnce();
     void toolBarButtons();
+    void assistiveNames_data();
+    void assistiveNames();
+    void pictureLinkPressedByAssistiveTool();
     void resizeNeverGivesNegativeSizes_data();
     void resizeNeverGivesNegativeSizes();
     void fingerCursor_data();
@@ -351,6 +355,51 @@ void TestFrmLottoBrowser::toolBarButtons()
         QVERIFY(!actions[i]->icon().isNull());
         QCOMPARE(toolBar->widgetForAction(actions[i])->accessibleName(), keys[i]);
     }
+}
+
+void TestFrmLottoBrowser::assistiveNames_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("description");
+    for (const char *key : {"Back", "Forward", "Stop", "Refresh", "Home", "Search"})
+        QTest::newRow(key) << key << key << key;
+    QTest::newRow("address label") << "lblAddress"
+                                   << "Address:"
+                                   << "";
+    QTest::newRow("picture link") << "imgNY"
+                                  << "imgNY"
+                                  << "";
+    QTest::newRow("web view") << "brwWebBrowser"
+                              << "brwWebBrowser"
+                              << "";
+}
+
+void TestFrmLottoBrowser::assistiveNames()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    QFETCH(QString, description);
+    frmLottoBrowser window(Addresses());
+    window.show();
+    QWidget *widget = window.findChild<QWidget *>(control);
+    QVERIFY(widget);
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(accessible);
+    QCOMPARE(accessible->text(QAccessible::Name), name);
+    QCOMPARE(accessible->text(QAccessible::Description), description);
+}
+
+void TestFrmLottoBrowser::pictureLinkPressedByAssistiveTool()
+{
+    const auto window = OpenIdle();
+    QVERIFY(window);
+    QAccessibleInterface *accessible =
+        QAccessible::queryAccessibleInterface(window->findChild<QWidget *>("imgTexas"));
+    QVERIFY(accessible && accessible->actionInterface());
+    QCOMPARE(accessible->role(), QAccessible::Graphic);
+    accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QVERIFY(WaitIdle(*window, "Texas Lottery"));
 }
 
 void TestFrmLottoBrowser::resizeNeverGivesNegativeSizes_data()
