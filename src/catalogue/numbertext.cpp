@@ -140,6 +140,18 @@ bool ParseNumber(std::string_view text, double &value)
         negative = text.front() == '-';
         text.remove_prefix(1);
     }
+    // Whole numbers of up to 15 digits, nearly every value of a catalogue, are
+    // exact in a double and need no general conversion.
+    if (!text.empty() && text.size() <= 15) {
+        std::int64_t whole = 0;
+        std::size_t i = 0;
+        for (; i < text.size() && IsDigit(text[i]); ++i)
+            whole = whole * 10 + (text[i] - '0');
+        if (i == text.size()) {
+            value = negative ? -static_cast<double>(whole) : static_cast<double>(whole);
+            return true;
+        }
+    }
     std::size_t end = 0;
     if (!ScanUnsignedNumber(text, end) || end != text.size())
         return false;

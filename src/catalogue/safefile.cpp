@@ -50,14 +50,21 @@ Status ReadWholeFile(const std::filesystem::path &file, std::string &contents)
         return Failed("Could not open", file, ErrnoText(errno));
     FileCloser closer(handle);
 
+    // One read into a buffer of the file's size; a file that grows meanwhile is
+    // read on to its end.
     std::string data;
-    char buffer[1 << 16];
+    std::error_code ec;
+    const std::uintmax_t expected = std::filesystem::file_size(file, ec);
+    std::size_t size = ec ? 0 : static_cast<std::size_t>(expected);
+    data.resize(size + 1);
+    std::size_t got = 0;
     for (;;) {
-        const std::size_t got = std::fread(buffer, 1, sizeof buffer, handle);
-        data.append(buffer, got);
-        if (got < sizeof buffer)
+        got += std::fread(data.data() + got, 1, data.size() - got, handle);
+        if (got < data.size())
             break;
+        data.resize(data.size() * 2);
     }
+    data.resize(got);
     if (std::ferror(handle))
         return Failed("Could not read", file, ErrnoText(errno ? errno : EIO));
     closer.Close();

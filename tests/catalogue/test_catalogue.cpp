@@ -154,6 +154,8 @@ void TestCatalogue::parseCatalogue_data()
     QTest::newRow("half to even down") << "A,6,1,49,2.5,9" << 1 << 0 << "A" << 49.0 << 2;
     QTest::newRow("half to even up") << "A,6,1,49,3.5,9" << 1 << 0 << "A" << 49.0 << 4;
     QTest::newRow("lowest 16-bit") << "A,6,1,49,-32768.4,9" << 1 << 0 << "A" << 49.0 << -32768;
+    QTest::newRow("numbers of many digits") << "A,1234567,-7654321,12345678901234567890,-32768,0\r\n"
+                                            << 1 << 0 << "A" << 12345678901234567890.0 << -32768;
     QTest::newRow("extra values ignored") << "A,6,1,49,0,0,junk\r\n" << 1 << 0 << "A" << 49.0 << 0;
 }
 

@@ -1,0 +1,101 @@
+// Prints how long loading a large catalogue takes against plainly reading the
+// same file line by line, and how fast the odds are computed.
+#include "catalogueloader.h"
+#include "odds.h"
+#include "safefile.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double SecondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+std::string MakeCatalogue(int games)
+{
+    std::mt19937 engine(12345);
+    std::string text;
+    for (int i = 0; i < games; ++i) {
+        const int low = 1 + static_cast<int>(engine() % 3);
+        const int high = 30 + static_cast<int>(engine() % 60);
+        const bool powerBall = engine() % 4 == 0;
+        text += "Generated Lotto Game " + std::to_string(i);
+        text += i % 2 ? ", " : ",";
+        text += std::to_string(3 + engine() % 5) + ", " + std::to_string(low) + ", " + std::to_string(high);
+        text += powerBall ? ", 1, " + std::to_string(20 + engine() % 40) : std::string(", 0, 0");
+        text += "\r\n";
+    }
+    return text;
+}
+
+} // namespace
+
+int main()
+{
+    constexpr int kGames = 100000;
+    constexpr int kRounds = 7;
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() /
+        ("drawsmith-bench-" + std::to_string(Clock::now().time_since_epoch().count()));
+    std::filesystem::create_directories(dir);
+    const std::filesystem::path file = dir / "games.dat";
+    if (!ReplaceFile(file, MakeCatalogue(kGames))) {
+        std::fprintf(stderr, "could not write %s\n", file.c_str());
+        return 1;
+    }
+
+    double bestLoad = 1e9;
+    double bestFloor = 1e9;
+    std::size_t sink = 0;
+    for (int round = 0; round < kRounds; ++round) {
+        auto start = Clock::now();
+        GameCatalogue catalogue;
+        const Status status = LoadCatalogue(catalogue, file);
+        bestLoad = std::min(bestLoad, SecondsSince(start));
+        if (!status || catalogue.GameCount != kGames) {
+            std::fprintf(stderr, "load failed: %s\n", status.Message().c_str());
+            return 1;
+        }
+
+        start = Clock::now();
+        std::ifstream in(file, std::ios::binary);
+        std::string line;
+        std::size_t lines = 0;
+        while (std::getline(in, line))
+            lines += !line.empty();
+        bestFloor = std::min(bestFloor, SecondsSince(start));
+        sink += lines;
+    }
+    std::filesystem::remove_all(dir);
+
+    const double ratio = bestLoad / bestFloor;
+    std::printf("catalogue of %d games, best of %d rounds\n", kGames, kRounds);
+    std::printf("  LoadCatalogue (both passes): %8.2f ms\n", bestLoad * 1e3);
+    std::printf("  std::getline floor:          %8.2f ms\n", bestFloor * 1e3);
+    std::printf("  ratio %.2fx (target at most 3x): %s\n", ratio, ratio <= 3.0 ? "met" : "MISSED");
+
+    std::size_t computed = 0;
+    double total = 0;
+    const auto start = Clock::now();
+    for (int repeat = 0; repeat < 20; ++repeat)
+        for (int n = 7; n <= 170; ++n)
+            for (int choices = 1; choices <= 7; ++choices)
+                if (const auto odds = ComputeOdds(n, 1, choices, false, 0, 0)) {
+                    total += *odds;
+                    ++computed;
+                }
+    const double seconds = SecondsSince(start);
+    std::printf("ComputeOdds over 7..170 numbers and 1..7 choices: %.0f odds per second (%zu computed)\n",
+                static_cast<double>(computed) / seconds, computed);
+    return sink == 0 || total <= 0;
+}
