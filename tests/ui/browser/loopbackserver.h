@@ -20,6 +20,7 @@ public:
     bool IsListening() const { return m_server.isListening(); }
     QString Address(const QString &path) const;
     void AddPage(const QString &path, const QString &title) { m_titles.insert(path, title); }
+    QString Title(const QString &path) const { return m_titles.value(path); }
 
     // Requests for path wait unanswered until Release().
     void Hold(const QString &path) { m_held.append(path); }
