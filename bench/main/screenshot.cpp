@@ -1,5 +1,6 @@
 // Pictures of the main window after start-up and after a run, for a look by eye.
 //   drawsmith_main_screenshot <folder>   (best under xvfb-run)
+#include "appicon.h"
 #include "benchsupport.h"
 #include "catalogueloader.h"
 #include "frmmain.h"
@@ -7,7 +8,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QIcon>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QWindow>
@@ -17,8 +17,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    Q_INIT_RESOURCE(shell);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/drawsmith.svg")));
+    QApplication::setWindowIcon(AppIcon());
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
     QTemporaryDir folder;
     if (!QDir::setCurrent(folder.path()) || !WriteDefaultCatalogue())

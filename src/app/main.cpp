@@ -1,35 +1,6 @@
-#include "appinfo.h"
-#include "frmmain.h"
-#include "globals.h"
-#include "messageboxes.h"
-#include "platform.h"
-#include "settingsstore.h"
-
-#include <QApplication>
-#include <QIcon>
+#include "program.h"
 
 int main(int argc, char *argv[])
 {
-    // The browser plugin brings the web engine, which needs shared GL contexts
-    // set before the application object exists.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    Q_INIT_RESOURCE(shell);
-    QApplication::setApplicationName(AppInfo::kTitle);
-    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                            .arg(AppInfo::kVersionMajor)
-                                            .arg(AppInfo::kVersionMinor)
-                                            .arg(AppInfo::kVersionRevision));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/drawsmith.svg")));
-    QApplication::setDesktopFileName(QStringLiteral("drawsmith"));
-
-    QtMessageBoxes boxes;
-    QtSettingsStore settings;
-    QtEventPump pump;
-    Globals globals(boxes);
-
-    FrmMain window(globals.Catalogue(), globals, boxes, settings, pump);
-    window.Load();
-    window.show();
-    return QApplication::exec();
+    return RunProgram(argc, argv);
 }

@@ -1,5 +1,6 @@
 #include "frmaboutlotto.h"
 
+#include "appicon.h"
 #include "appinfo.h"
 #include "messageboxes.h"
 #include "sysinfoservices.h"
@@ -7,23 +8,12 @@
 #include "windowhub.h"
 
 #include <QGuiApplication>
-#include <QIcon>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 
-// Outside any namespace, as Q_INIT_RESOURCE requires. The program's icon is
-// linked in here too: a static library's resources are otherwise dropped.
-static void LoadAboutResource()
-{
-    static const bool loaded = [] {
-        Q_INIT_RESOURCE(drawsmith_about);
-        return true;
-    }();
-    Q_UNUSED(loaded);
-}
 
 namespace {
 constexpr int kInnerWidth = 5730;
@@ -102,8 +92,7 @@ frmAboutLotto::frmAboutLotto(WindowHub &hub, MessageBoxes &boxes, SysInfoService
     setObjectName(QStringLiteral("frmAboutLotto"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    LoadAboutResource();
-    setWindowIcon(QIcon(QStringLiteral(":/about/drawsmith.svg")));
+    setWindowIcon(AppIcon());
 
     QFont font = this->font();
     font.setPointSizeF(kFormPointSize);

@@ -1,5 +1,6 @@
 #include "addgame.h"
 
+#include "appicon.h"
 #include "gamerecord.h"
 #include "messageboxes.h"
 #include "numbertext.h"
@@ -9,7 +10,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,12 +18,6 @@
 #include <QVBoxLayout>
 
 #include <array>
-
-// The icon lives in the shell library's resources, which a static link may drop.
-static void LoadShellResources()
-{
-    Q_INIT_RESOURCE(shell);
-}
 
 namespace {
 const QString kUntitledGame = QStringLiteral("Untitled Game");
@@ -70,10 +64,9 @@ QString PlainText(double value)
 AddGame::AddGame(GameCatalogue &catalogue, WindowHub &hub, MessageBoxes &boxes, QWidget *parent)
     : QDialog(parent), m_catalogue(catalogue), m_hub(hub), m_boxes(boxes)
 {
-    LoadShellResources();
     setObjectName(QStringLiteral("AddGame"));
     setWindowTitle(QStringLiteral("Add a Game to the Drawsmith"));
-    setWindowIcon(QIcon(QStringLiteral(":/app/drawsmith.svg")));
+    setWindowIcon(AppIcon());
     setModal(true);
 
     auto *layout = new QVBoxLayout(this);

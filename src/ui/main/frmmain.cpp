@@ -1,6 +1,7 @@
 #include "frmmain.h"
 
 #include "addgame.h"
+#include "appicon.h"
 #include "appinfo.h"
 #include "catalogueloader.h"
 #include "gamerecord.h"
@@ -16,7 +17,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -114,8 +114,7 @@ FrmMain::FrmMain(GameCatalogue &catalogue, WindowHub &hub, MessageBoxes &boxes, 
 {
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(AppInfo::kTitle);
-    const QIcon appIcon = QApplication::windowIcon();
-    setWindowIcon(appIcon.isNull() ? QIcon(QStringLiteral(":/app/drawsmith.svg")) : appIcon);
+    setWindowIcon(AppIcon());
 
     CreateControls();
     CreateMenus();

@@ -5,11 +5,11 @@
 #include <QMessageBox>
 
 namespace {
-int ShowBox(QWidget *parent, const QString &prompt, const QString &title, QMessageBox::StandardButtons buttons,
-            QMessageBox::StandardButton defaultButton)
+int ShowBox(QWidget *parent, const QString &prompt, const QString &title,
+            QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
 {
-    QMessageBox box(QMessageBox::NoIcon, title, QString(prompt).replace(QLatin1String("\r\n"), QLatin1String("\n")),
-                    buttons, parent);
+    QMessageBox box(QMessageBox::NoIcon, title,
+                    QString(prompt).replace(QLatin1String("\r\n"), QLatin1String("\n")), buttons, parent);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(defaultButton);
     box.setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
@@ -31,7 +31,8 @@ void QtMessageBoxes::Inform(QWidget *parent, const QString &prompt, const QStrin
 
 bool QtMessageBoxes::Ask(QWidget *parent, const QString &prompt, const QString &title)
 {
-    return ShowBox(parent, prompt, title, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+    return ShowBox(parent, prompt, title, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
+           QMessageBox::Yes;
 }
 
 bool AskOnline(MessageBoxes &boxes, QWidget *parent)

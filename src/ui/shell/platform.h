@@ -5,7 +5,7 @@ class EventPump
 {
 public:
     virtual ~EventPump() = default;
-    virtual void PumpOnce() = 0;     // handle every pending event once
+    virtual void PumpOnce() = 0; // handle every pending event once
     // Ends the process at once. Only a test's stand-in returns from it.
     virtual void EndProgram() = 0;
 };

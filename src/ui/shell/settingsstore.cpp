@@ -4,7 +4,6 @@
 
 #include <QSettings>
 
-
 QString QtSettingsStore::Read(const QString &section, const QString &key, const QString &defaultValue)
 {
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, AppInfo::kTitle, AppInfo::kTitle);

@@ -1,0 +1,37 @@
+#include "program.h"
+
+#include "appicon.h"
+#include "appinfo.h"
+#include "frmmain.h"
+#include "globals.h"
+#include "leanstyle.h"
+#include "messageboxes.h"
+#include "platform.h"
+#include "settingsstore.h"
+
+#include <QApplication>
+
+int RunProgram(int argc, char *argv[], const std::function<void(QWidget *)> &beforeShow)
+{
+    QApplication app(argc, argv);
+    QApplication::setStyle(new LeanStyle);
+    QApplication::setApplicationName(AppInfo::kTitle);
+    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                            .arg(AppInfo::kVersionMajor)
+                                            .arg(AppInfo::kVersionMinor)
+                                            .arg(AppInfo::kVersionRevision));
+    QApplication::setWindowIcon(AppIcon());
+    QApplication::setDesktopFileName(QStringLiteral("drawsmith"));
+
+    QtMessageBoxes boxes;
+    QtSettingsStore settings;
+    QtEventPump pump;
+    Globals globals(boxes);
+
+    FrmMain window(globals.Catalogue(), globals, boxes, settings, pump);
+    window.Load();
+    if (beforeShow)
+        beforeShow(&window);
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QIcon>
+
+// The program's icon. Kept as PNG renders so that showing it never loads the
+// SVG and image-format plugins at start-up.
+QIcon AppIcon();
