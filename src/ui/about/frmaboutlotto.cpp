@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QScreen>
 
-
 namespace {
 constexpr int kInnerWidth = 5730;
 constexpr int kInnerHeight = 3555;

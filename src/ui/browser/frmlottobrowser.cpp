@@ -212,6 +212,8 @@ void frmLottoBrowser::CreateConnections()
         m_navigationPending = false;
         brwWebBrowser_DownloadComplete();
     });
+    // Going back or forward within one page changes the address later, with no load.
+    connect(m_brwWebBrowser, &QWebEngineView::urlChanged, this, [this] { m_navigationPending = false; });
 }
 
 void frmLottoBrowser::Load()
@@ -271,8 +273,15 @@ void frmLottoBrowser::NavigateBusy(const QString &address)
     const QUrl url = Address(address);
     if (!url.isValid() || url.isEmpty())
         return;
-    m_navigationPending = true;
+    // A script address or a move to another part of the same page loads nothing,
+    // so waiting for its load would leave "Working..." up for good.
+    const QUrl current = m_brwWebBrowser->url();
+    const bool loads =
+        url.scheme() != QLatin1String("javascript") &&
+        !(url.hasFragment() && url.adjusted(QUrl::RemoveFragment) == current.adjusted(QUrl::RemoveFragment));
     m_brwWebBrowser->setUrl(url);
+    // Set only now: the view reports the new address before setUrl returns.
+    m_navigationPending = loads;
 }
 
 void frmLottoBrowser::cboAddress_Click()
@@ -306,18 +315,18 @@ void frmLottoBrowser::tbToolBar_ButtonClick(const QString &key)
     if (key == QLatin1String("Back")) {
         // Nothing earlier: nothing happens, and the next tick finds the view idle.
         if (history->canGoBack()) {
-            m_navigationPending = true;
             m_brwWebBrowser->back();
+            m_navigationPending = true;
         }
     } else if (key == QLatin1String("Forward")) {
         if (history->canGoForward()) {
-            m_navigationPending = true;
             m_brwWebBrowser->forward();
+            m_navigationPending = true;
         }
     } else if (key == QLatin1String("Refresh")) {
         if (!m_brwWebBrowser->url().isEmpty()) {
-            m_navigationPending = true;
             m_brwWebBrowser->reload();
+            m_navigationPending = true;
         }
     } else if (key == QLatin1String("Home")) {
         NavigateBusy(m_addresses.home);

@@ -56,8 +56,8 @@ private:
     void ResizeLayout();
     void LoadMouseIcon();
 
-    // Opens a page and remembers that a load is on its way, so the first tick
-    // does not find the view idle before the load has even begun.
+    // Opens a page and remembers that a load is on its way: the view reports the
+    // start of a load only later, and the first tick must not find it idle.
     void NavigateBusy(const QString &address);
     void cboAddress_Click();
     void tbToolBar_ButtonClick(const QString &key);

@@ -51,6 +51,8 @@ private slots:
     void opensHomePageWithItsList();
     void addressBoxEnter_data();
     void addressBoxEnter();
+    void addressWithoutLoad_data();
+    void addressWithoutLoad();
     void pickingAnEntryLoadsIt_data();
     void pickingAnEntryLoadsIt();
     void pictureLinkNeverShowsWorking_data();
@@ -183,6 +185,25 @@ void TestFrmLottoBrowser::addressBoxEnter()
     QCOMPARE(box->lineEdit()->text(), m_server->Address(path));
 }
 
+void TestFrmLottoBrowser::addressWithoutLoad_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::newRow("a script") << "javascript:void(0)";
+    QTest::newRow("another part of the page") << "/home#part";
+}
+
+void TestFrmLottoBrowser::addressWithoutLoad()
+{
+    // These used to leave "Working..." in the caption for good: no load ever started.
+    QFETCH(QString, address);
+    const auto window = OpenIdle();
+    QVERIFY(window);
+    QComboBox *box = AddressBox(*window);
+    box->setEditText(address.startsWith('/') ? m_server->Address(address) : address);
+    QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+    QVERIFY(WaitIdle(*window, "Kestrelworks Home"));
+}
+
 void TestFrmLottoBrowser::pickingAnEntryLoadsIt_data()
 {
     QTest::addColumn<int>("row");
@@ -245,6 +266,7 @@ void TestFrmLottoBrowser::toolBarKeys_data()
     QTest::addColumn<QStringList>("keys");
     QTest::addColumn<QString>("path");
     using L = QStringList;
+    QTest::newRow("Back within one page") << L{"/ny", "/ny#part"} << L{"Back"} << "/ny";
     QTest::newRow("Back on the first page does nothing") << L() << L{"Back"} << "/home";
     QTest::newRow("Forward on the last page does nothing") << L{"/ny"} << L{"Forward"} << "/ny";
     QTest::newRow("Back") << L{"/ny"} << L{"Back"} << "/home";
@@ -276,7 +298,7 @@ void TestFrmLottoBrowser::toolBarKeys()
         QVERIFY(QTest::qWaitFor([&] { return !Timer(*window)->isActive(); }, kLoadTimeout));
     }
     QVERIFY(WaitIdle(*window, m_server->Title(path)));
-    QCOMPARE(View(*window)->url().path(), path);
+    QCOMPARE(View(*window)->url().toString(QUrl::RemoveScheme | QUrl::RemoveAuthority), path);
     if (keys == QStringList{"Refresh"})
         QCOMPARE(m_server->RequestCount(path), requestsBefore + 1);
 }
