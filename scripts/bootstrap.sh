@@ -15,11 +15,11 @@ esac
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-webengine-dev qt6-tools-dev qt6-svg-dev
-    qt6-image-formats-plugins libgl-dev)
+    qt6-image-formats-plugins libgl-dev fonts-liberation fonts-urw-base35 fonts-dejavu-core)
 if [ "$mode" = test ]; then
     # Window tests under a virtual display, the end-to-end test through the
     # accessibility bus, and the registry test under wine.
-    packages+=(xvfb xauth dbus dbus-x11 at-spi2-core python3 python3-pyatspi
+    packages+=(xvfb xauth x11-utils dbus dbus-x11 at-spi2-core python3 python3-pyatspi
         g++-mingw-w64-x86-64 wine64 appstream desktop-file-utils)
 fi
 

@@ -1,5 +1,7 @@
-// Pictures of the main window after start-up and after a run, for a look by eye.
+// Pictures of the main window after start-up and after a run, and of the game
+// editor as it opens, for a look by eye.
 //   drawsmith_main_screenshot <folder>   (best under xvfb-run)
+#include "addgame.h"
 #include "appicon.h"
 #include "benchsupport.h"
 #include "catalogueloader.h"
@@ -42,6 +44,14 @@ int main(int argc, char *argv[])
     window.findChild<QPushButton *>(QStringLiteral("cmdStart"))->click();
     QCoreApplication::processEvents();
     saved = window.grab().save(second) && saved;
-    std::printf("%s\n%s\n", qPrintable(first), qPrintable(second));
+
+    AddGame editor(catalogue, hub, boxes, &window);
+    editor.show();
+    while (!editor.windowHandle() || !editor.windowHandle()->isExposed())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    QCoreApplication::processEvents();
+    const QString third = out.filePath(QStringLiteral("editor-add.png"));
+    saved = editor.grab().save(third) && saved;
+    std::printf("%s\n%s\n%s\n", qPrintable(first), qPrintable(second), qPrintable(third));
     return saved ? 0 : 1;
 }

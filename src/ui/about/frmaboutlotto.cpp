@@ -2,6 +2,7 @@
 
 #include "appicon.h"
 #include "appinfo.h"
+#include "formfont.h"
 #include "messageboxes.h"
 #include "sysinfoservices.h"
 #include "twips.h"
@@ -93,9 +94,7 @@ frmAboutLotto::frmAboutLotto(WindowHub &hub, MessageBoxes &boxes, SysInfoService
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setWindowIcon(AppIcon());
 
-    QFont font = this->font();
-    font.setPointSizeF(kFormPointSize);
-    setFont(font);
+    setFont(FormFont(kFormPointSize));
 
     const QSize inner(TwipsToPixels(kInnerWidth), TwipsToPixels(kInnerHeight));
     setFixedSize(inner);

@@ -1,6 +1,7 @@
 #include "addgame.h"
 
 #include "appicon.h"
+#include "formfont.h"
 #include "gamerecord.h"
 #include "messageboxes.h"
 #include "numbertext.h"
@@ -68,6 +69,7 @@ AddGame::AddGame(GameCatalogue &catalogue, WindowHub &hub, MessageBoxes &boxes, 
     setWindowTitle(QStringLiteral("Add a Game to the Drawsmith"));
     setWindowIcon(AppIcon());
     setModal(true);
+    setFont(FormFont());
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

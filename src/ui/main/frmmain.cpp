@@ -4,6 +4,7 @@
 #include "appicon.h"
 #include "appinfo.h"
 #include "catalogueloader.h"
+#include "formfont.h"
 #include "gamerecord.h"
 #include "messageboxes.h"
 #include "numbertext.h"
@@ -132,12 +133,7 @@ void FrmMain::CreateControls()
 {
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    QFont base = client->font();
-    // Narrow faces first: the captions were sized for a narrow 8 pt sans-serif.
-    base.setFamilies(
-        {QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
-    base.setStyleHint(QFont::SansSerif);
-    base.setPointSizeF(8);
+    const QFont base = FormFont();
     client->setFont(base);
     setCentralWidget(client);
 

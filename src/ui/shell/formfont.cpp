@@ -1,0 +1,13 @@
+#include "formfont.h"
+
+#include <QStringList>
+
+QFont FormFont(qreal points)
+{
+    QFont font;
+    font.setFamilies(
+        {QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    return font;
+}
