@@ -1,6 +1,7 @@
 #include "frmlottobrowser.h"
 
 #include "appinfo.h"
+#include "formfont.h"
 #include "picturelink.h"
 #include "twips.h"
 
@@ -93,6 +94,7 @@ frmLottoBrowser::frmLottoBrowser(const BrowserAddresses &addresses, QWidget *par
     Q_UNUSED(resourcesLoaded);
 
     setObjectName(QStringLiteral("frmLottoBrowser"));
+    setFont(FormFont());
     setWindowTitle(AppInfo::kMaker + QStringLiteral(" - ") + AppInfo::kTitle + QStringLiteral(" Browser"));
     CreateControls();
     CreateConnections();
