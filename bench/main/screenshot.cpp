@@ -3,6 +3,7 @@
 //   drawsmith_main_screenshot <folder>   (best under xvfb-run)
 #include "addgame.h"
 #include "appicon.h"
+#include "formfont.h"
 #include "benchsupport.h"
 #include "catalogueloader.h"
 #include "frmmain.h"
@@ -20,6 +21,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setWindowIcon(AppIcon());
+    QApplication::setFont(FormFont());
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
     QTemporaryDir folder;
     if (!QDir::setCurrent(folder.path()) || !WriteDefaultCatalogue())

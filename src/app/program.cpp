@@ -2,6 +2,7 @@
 
 #include "appicon.h"
 #include "appinfo.h"
+#include "formfont.h"
 #include "frmmain.h"
 #include "globals.h"
 #include "leanstyle.h"
@@ -15,6 +16,8 @@ int RunProgram(int argc, char *argv[], const std::function<void(QWidget *)> &bef
 {
     QApplication app(argc, argv);
     QApplication::setStyle(new LeanStyle);
+    // One face for every window and the menus, so start-up loads no other.
+    QApplication::setFont(FormFont());
     QApplication::setApplicationName(AppInfo::kTitle);
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
                                             .arg(AppInfo::kVersionMajor)
