@@ -1,0 +1,89 @@
+#include "globals.h"
+#include "messageboxes.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+class SilentBoxes final : public MessageBoxes
+{
+public:
+    void Inform(QWidget *, const QString &, const QString &) override {}
+    bool Ask(QWidget *, const QString &, const QString &) override { return false; }
+};
+
+QList<QWidget *> Shown(const char *objectName)
+{
+    QList<QWidget *> found;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->objectName() == QLatin1String(objectName) && window->isVisible())
+            found << window;
+    return found;
+}
+} // namespace
+
+class TestGlobals : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void windowsOpenOnceAndReloadAfterClosing_data()
+    {
+        QTest::addColumn<bool>("about");
+        QTest::newRow("about box") << true;
+        QTest::newRow("help window") << false;
+    }
+
+    void windowsOpenOnceAndReloadAfterClosing()
+    {
+        QFETCH(bool, about);
+        const char *name = about ? "frmAboutLotto" : "frmHelp";
+        SilentBoxes boxes;
+        Globals globals(boxes);
+        auto open = [&] { about ? globals.ShowAbout(nullptr) : globals.ShowHelp(nullptr); };
+
+        open();
+        open();
+        QCOMPARE(Shown(name).size(), 1);
+        QPointer<QWidget> first = Shown(name).constFirst();
+
+        first->close();
+        QTRY_VERIFY(first.isNull()); // closing unloads it
+        open();
+        QCOMPARE(Shown(name).size(), 1);
+    }
+
+    void modalOpeningWaitsUntilClosed()
+    {
+        SilentBoxes boxes;
+        Globals globals(boxes);
+        QWidget editor;
+        bool wasModal = false;
+        QTimer::singleShot(0, this, [&] {
+            const QList<QWidget *> help = Shown("frmHelp");
+            wasModal = help.size() == 1 && help.constFirst()->isModal();
+            for (QWidget *window : help)
+                window->close();
+        });
+        globals.ShowHelp(&editor);
+        QVERIFY(wasModal);
+        QVERIFY(Shown("frmHelp").isEmpty());
+    }
+
+    // Regression: a window already open beside the others cannot become modal; asking
+    // for it from the editor must bring it up and go on, not block or fail.
+    void modalRequestForAnOpenWindowBringsItUp()
+    {
+        SilentBoxes boxes;
+        Globals globals(boxes);
+        globals.ShowAbout(nullptr);
+        QWidget editor;
+        globals.ShowAbout(&editor);
+        QCOMPARE(Shown("frmAboutLotto").size(), 1);
+        QVERIFY(!Shown("frmAboutLotto").constFirst()->isModal());
+    }
+};
+
+QTEST_MAIN(TestGlobals)
+#include "tst_globals.moc"
