@@ -1,254 +1,163 @@
 #!/usr/bin/python3
-"""Drives the real Drawsmith program through the accessibility bus, as a user's assistive
-technology would, and checks what it shows and what it writes to disk.
-
-Run under a display and a private session bus, for instance:
-    xvfb-run -a dbus-run-session -- python3 run_scenario.py build/default/drawsmith
-"""
+"""Drives the real program through the accessibility bus and checks what it shows and writes.
+usage, under a display and a private session bus: run_scenario.py <path of the drawsmith program>"""
 
 import os
+import pathlib
 import shutil
 import signal
+import subprocess
 import sys
 import tempfile
 import traceback
 
 try:
     import pyatspi
-    from atspidriver import (Program, StepFailed, choose_from_combo, find_all, find_one, press, press_to_end,
-                             text_of, top_to_bottom, wait_for, window, windows_named)
+    from atspidriver import (TIMEOUT, Program, StepFailed, choose_from_combo, expect, extents, find_all, find_one,
+                             press, text_of, wait_for, window, windows)
 except ImportError as error:
     print(f"SKIP: the accessibility client library is missing ({error}); install python3-pyatspi")
     sys.exit(77)
 
-DEFAULT_CATALOGUE = (b"California Lotto, 6, 1, 51, 0, 0\r\n"
-                     b"Floriday Lotto, 6, 1, 53, 0, 0\r\n"
-                     b"Louisiana Lotto, 6, 1, 49, 0, 0\r\n"
-                     b"Power Ball, 5, 1, 49, 1, 42\r\n"
-                     b"Lotto Texas, 6, 1, 50, 0, 0\r\n"
-                     b"New York Lotto,6,1,51,0,0\r\n")
+DEFAULT_CATALOGUE = (b"California Lotto, 6, 1, 51, 0, 0\r\nFloriday Lotto, 6, 1, 53, 0, 0\r\n"
+                     b"Louisiana Lotto, 6, 1, 49, 0, 0\r\nPower Ball, 5, 1, 49, 1, 42\r\n"
+                     b"Lotto Texas, 6, 1, 50, 0, 0\r\nNew York Lotto,6,1,51,0,0\r\n")
 NEW_GAME = "Mini Lotto"
-# Added with the editor's default numbers: 6 of 1..50, no Power Ball.
-NEW_GAME_LINE = b"Mini Lotto,6,1,50,0,0\r\n"
+NEW_GAME_LINE = b"Mini Lotto,6,1,50,0,0\r\n"  # the editor's default numbers: 6 of 1..50, no Power Ball
 MAIN_TITLE = "Drawsmith"
 EDITOR_TITLE = "Add a Game to the Drawsmith"
-
-PUSH = pyatspi.ROLE_PUSH_BUTTON
-TEXT = pyatspi.ROLE_TEXT
-LABEL = pyatspi.ROLE_LABEL
-
-
-def expect(condition, message):
-    if not condition:
-        raise StepFailed(message)
+BROWSER_FIRST_CAPTION = "Kestrelworks - Drawsmith Browser"
+ONLINE_TITLE = "Are You On-line?"
+GOOD_LUCK = "Good Luck With Your Picks!"
+PUSH, TEXT, LABEL = pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TEXT, pyatspi.ROLE_LABEL
 
 
-def read_file(path):
-    with open(path, "rb") as f:
-        return f.read()
-
-
-def wait_file(path, expected, what):
-    wait_for(what, lambda: os.path.exists(path) and read_file(path) == expected)
-
-
-def heading(frame):
-    """Label1, the topmost label of the main window: the current game's name."""
-    labels = top_to_bottom(find_all(frame, LABEL))
-    expect(labels, "the main window shows no label")
-    return labels[0].name
-
-
-def box(frame, name):
+def box_text(frame, name):
     found = find_one(frame, TEXT, name, only_showing=False)
     expect(found is not None, f"no text box named {name!r}")
-    return found
-
-
-def game_list(frame):
-    combos = find_all(frame, pyatspi.ROLE_COMBO_BOX)
-    expect(len(combos) == 1, f"the main window shows {len(combos)} game lists")
-    return combos[0]
-
-
-def list_text(combo):
-    """The text shown in a combo box's own text area."""
-    fields = find_all(combo, TEXT)
-    expect(len(fields) == 1, f"the list shows {len(fields)} text areas")
-    return text_of(fields[0])
+    return text_of(found)
 
 
 def shows_game(frame, name):
-    return heading(frame) == name and list_text(game_list(frame)) == name
+    """The heading (the topmost label) and the game list's own text both name the game."""
+    labels = sorted(find_all(frame, LABEL), key=lambda a: (extents(a).y, extents(a).x))
+    combos = find_all(frame, pyatspi.ROLE_COMBO_BOX)
+    expect(len(combos) == 1, f"the main window shows {len(combos)} game lists")
+    return bool(labels) and labels[0].name == name and [text_of(t) for t in find_all(combos[0], TEXT)] == [name]
 
 
 class Scenario:
     def __init__(self, executable, root):
-        self.executable = executable
-        self.root = root
-        self.workdir = os.path.join(root, "work")
-        self.config_home = os.path.join(root, "config")
-        self.runtime_dir = os.path.join(root, "runtime")
-        self.log = os.path.join(root, "program.log")
-        self.games = os.path.join(self.workdir, "games.dat")
+        self.executable, self.passed = executable, 0
+        self.workdir, self.log = os.path.join(root, "work"), os.path.join(root, "program.log")
+        self.games = pathlib.Path(self.workdir, "games.dat")
         os.mkdir(self.workdir)
-        os.mkdir(self.config_home)
-        os.mkdir(self.runtime_dir, 0o700)
-        self.passed = 0
+        os.mkdir(os.path.join(root, "runtime"), 0o700)
+        open(self.log, "wb").close()
+        self.env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
+                        XDG_CONFIG_HOME=os.path.join(root, "config"), XDG_RUNTIME_DIR=os.path.join(root, "runtime"))
 
     def step(self, name):
         self.passed += 1
         print(f"ok {self.passed} - {name}", flush=True)
 
-    def program(self):
-        return Program(self.executable, self.workdir, self.config_home, self.runtime_dir, self.log)
+    def wait_games(self, expected, what):
+        wait_for(what, lambda: self.games.exists() and self.games.read_bytes() == expected)
 
     def run(self):
-        with self.program() as program:
+        with Program(self.executable, self.workdir, self.env, self.log) as program:
             app = program.application()
-            self.first_start(app)
+            alert = window(app, "Data File Not Found!", "the question about the missing data file")
+            expect(find_one(alert, LABEL, "Create a New Data File?") is not None, "the question's text is wrong")
+            press(find_one(alert, PUSH, "Yes"))
+            self.wait_games(DEFAULT_CATALOGUE, "games.dat to hold the six default games")
             frame = window(app, MAIN_TITLE, "the main window")
-            self.choose_power_ball(frame)
-            self.start_and_stop(frame)
+            wait_for("row 0 to be applied", lambda: shows_game(frame, "California Lotto"))
+            self.step("first start: Yes writes the default catalogue and row 0 is shown")
+            self.power_ball_run(frame)
             self.add_game(app, frame)
-            self.exit_by_button(program, frame)
-        with self.program() as program:
+            self.exit(program, lambda: press(find_one(frame, PUSH, "Exit"), ends_program=True), "Exit button")
+        with Program(self.executable, self.workdir, self.env, self.log) as program:
             app = program.application()
-            self.second_start(app)
             frame = window(app, MAIN_TITLE, "the main window")
-            self.exit_by_menu(program, frame)
+            wait_for("the last game to be restored", lambda: shows_game(frame, NEW_GAME))
+            expect(not windows(app, lambda name: name == "Data File Not Found!"), "the data file is asked for again")
+            expect(self.games.read_bytes() == DEFAULT_CATALOGUE + NEW_GAME_LINE, "starting again changed games.dat")
+            self.step("a second start restores the game chosen last")
+            self.open_browser(app, frame)
+            exit_menu = find_one(frame, pyatspi.ROLE_MENU_ITEM, "Exit")
+            self.exit(program, lambda: press(exit_menu, ends_program=True), "Exit menu (the browser open)")
 
-    def first_start(self, app):
-        alert = window(app, "Data File Not Found!", "the question about the missing data file")
-        expect(find_one(alert, LABEL, "Create a New Data File?") is not None,
-               "the missing-file question does not read \"Create a New Data File?\"")
-        expect(find_one(alert, PUSH, "No") is not None, "the missing-file question has no No button")
-        press(find_one(alert, PUSH, "Yes"))
-        wait_file(self.games, DEFAULT_CATALOGUE, "games.dat to hold the six default games")
-        self.step("first start asks for a data file and Yes writes the default catalogue")
-
-        frame = window(app, MAIN_TITLE, "the main window")
-        wait_for("row 0, California Lotto, to be applied", lambda: shows_game(frame, "California Lotto"))
-        expect(text_of(box(frame, "txtOdds")) == "18009460 to 1", "wrong odds for California Lotto")
-        self.step("the main window opens on the first game")
-
-    def choose_power_ball(self, frame):
-        choose_from_combo(game_list(frame), "Power Ball")
+    def power_ball_run(self, frame):
+        choose_from_combo(find_all(frame, pyatspi.ROLE_COMBO_BOX)[0], "Power Ball")
         wait_for("Power Ball to be applied", lambda: shows_game(frame, "Power Ball"))
-        wait_for("the Power Ball odds", lambda: text_of(box(frame, "txtOdds")) == "80089128 to 1")
-        ranges = {name: text_of(box(frame, name)) for name in ("txtLow", "txtHigh", "txtLowPower", "txtHighPower")}
-        expect(ranges == {"txtLow": "1", "txtHigh": "49", "txtLowPower": "1", "txtHighPower": "42"},
-               f"wrong ranges shown for Power Ball: {ranges}")
-        shown = [n for n in ("Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "txtPowerball")
-                 if find_one(frame, TEXT, n) is not None]
-        expect(shown == ["Text1", "Text2", "Text3", "Text4", "Text5", "txtPowerball"],
-               f"Power Ball should show five pick boxes and the Power Ball box, shows {shown}")
-        self.step("choosing Power Ball shows its ranges, five boxes and the odds 80089128 to 1")
-
-    def start_and_stop(self, frame):
+        wait_for("the Power Ball odds", lambda: box_text(frame, "txtOdds") == "80089128 to 1")
+        boxes = ["Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "txtPowerball"]
+        shown = [n for n in boxes if find_one(frame, TEXT, n) is not None]
+        expect(shown == boxes[:5] + ["txtPowerball"], f"Power Ball shows the pick boxes {shown}")
         press(wait_for("the Start button", lambda: find_one(frame, PUSH, "Start")))
 
-        # A short run may end on its own before Stop can be pressed; both end the same way.
-        def running_or_done():
-            stop = find_one(frame, PUSH, "Stop")
-            if stop is not None:
-                return ("stop", stop)
-            if find_one(frame, LABEL, "Good Luck With Your Picks!") is not None:
-                return ("done", None)
-            return None
-        state, stop = wait_for("the run to start", running_or_done)
-        if state == "stop":
+        def running_or_done():  # a short run may end on its own before Stop can be pressed
+            return find_one(frame, PUSH, "Stop") or ("done" if find_one(frame, LABEL, GOOD_LUCK) else None)
+        stop = wait_for("the run to start", running_or_done)
+        if stop != "done":
             try:
                 press(stop)
             except Exception:
-                # The run ended between finding Stop and pressing it.
-                pass
-        wait_for("the end of the run", lambda: find_one(frame, LABEL, "Good Luck With Your Picks!") is not None
-                 and find_one(frame, PUSH, "Start") is not None and find_one(frame, PUSH, "Stop") is None)
-        expect(find_one(frame, pyatspi.ROLE_PROGRESS_BAR, "BarVal") is None, "the progress bar stays after the run")
-
-        picks = [text_of(box(frame, f"Text{i}")) for i in range(1, 6)]
-        numbers = [int(p) for p in picks if p.isdigit()]
-        expect(len(numbers) == 5 and all(1 <= n <= 49 for n in numbers),
-               f"the shown picks are not five numbers from 1 to 49: {picks}")
-        expect(len(set(numbers)) == 5, f"the shown picks repeat a number: {picks}")
-        power = text_of(box(frame, "txtPowerball"))
+                pass  # the run ended between finding Stop and pressing it
+        wait_for("the end of the run", lambda: find_one(frame, LABEL, GOOD_LUCK) and find_one(frame, PUSH, "Start")
+                 and not find_one(frame, PUSH, "Stop") and not find_all(frame, pyatspi.ROLE_PROGRESS_BAR))
+        picks = [box_text(frame, n) for n in boxes[:5]]
+        numbers = {int(p) for p in picks if p.isdigit() and 1 <= int(p) <= 49}
+        expect(len(numbers) == 5, f"the picks are not five distinct numbers from 1 to 49: {picks}")
+        power = box_text(frame, "txtPowerball")
         expect(power.isdigit() and 1 <= int(power) <= 42, f"the Power Ball pick {power!r} is not in 1..42")
-        hidden = [text_of(box(frame, f"Text{i}")) for i in (6, 7)]
-        expect(all(h.isdigit() and 1 <= int(h) <= 49 for h in hidden),
-               f"the hidden boxes did not get numbers of the game's range: {hidden}")
-        self.step(f"Start then Stop ({state}) leaves picks {' '.join(picks)} and Power Ball {power}")
+        self.step(f"Power Ball: odds, boxes; {'done' if stop == 'done' else 'stopped'}: {' '.join(picks)} + {power}")
 
     def add_game(self, app, frame):
-        choose_from_combo(game_list(frame), "Edit or Add Lottery Game")
+        choose_from_combo(find_all(frame, pyatspi.ROLE_COMBO_BOX)[0], "Edit or Add Lottery Game")
         editor = window(app, EDITOR_TITLE, "the game editor")
-        combos = find_all(editor, pyatspi.ROLE_COMBO_BOX)
-        expect(len(combos) == 1, f"the editor shows {len(combos)} game lists")
-        name_box = wait_for("the editable name", lambda: find_all(combos[0], TEXT))[0]
-        expect(text_of(name_box) == "Untitled Game", f"the editor opens on {text_of(name_box)!r}")
-        listed = [i.name for i in find_all(combos[0], pyatspi.ROLE_LIST_ITEM, only_showing=False)]
-        expect(listed[-1:] == ["New York Lotto"] and len(listed) == 6,
-               f"the editor lists {listed} instead of the six games")
-        expect(find_one(editor, PUSH, "Save Changes to Game") is None, "the editor opens in edit mode")
-
-        editable = name_box.queryEditableText()
-        editable.setTextContents(NEW_GAME)
+        combo = wait_for("the editor's game list", lambda: find_all(editor, pyatspi.ROLE_COMBO_BOX))[0]
+        name_box = wait_for("the editable name", lambda: find_all(combo, TEXT))[0]
+        name_box.queryEditableText().setTextContents(NEW_GAME)
         wait_for("the new name in the editor", lambda: text_of(name_box) == NEW_GAME)
         press(find_one(editor, PUSH, "Add and Save New Game"))
-        wait_for("the editor to close", lambda: not windows_named(app, EDITOR_TITLE))
-        wait_file(self.games, DEFAULT_CATALOGUE + NEW_GAME_LINE, "games.dat to end in the new game's line")
+        self.wait_games(DEFAULT_CATALOGUE + NEW_GAME_LINE, "games.dat to end in the new game's line")
+        wait_for("the editor to close", lambda: not windows(app, lambda name: name == EDITOR_TITLE))
         wait_for("the new game to be applied", lambda: shows_game(frame, NEW_GAME))
-        wait_for("the new game's odds", lambda: text_of(box(frame, "txtOdds")) == "15890700 to 1")
-        entries = [i.name for i in find_all(game_list(frame), pyatspi.ROLE_LIST_ITEM, only_showing=False)]
-        expect(entries[-2:] == [NEW_GAME, "Edit or Add Lottery Game"],
-               f"the game list does not end in the new game and the editor entry: {entries}")
-        self.step("the editor adds a game as a compact line and the main window applies it")
+        self.step("the editor appends the new game's line and the main window applies it")
 
-    def exit_by_button(self, program, frame):
-        press_to_end(find_one(frame, PUSH, "Exit"))
-        code = program.wait_exit()
-        expect(code == 0, f"Exit ended the program with code {code}")
-        self.step("the Exit button ends the program")
+    def open_browser(self, app, frame):
+        press(find_one(frame, PUSH, "Visit The Web Site"))
+        press(find_one(window(app, ONLINE_TITLE, "the on-line question"), PUSH, "Yes"))
+        # Any role: the browser window may not be a frame. The home page is out of reach here.
+        browser = wait_for("the browser to show Working... or a page name", lambda: windows(
+            app, lambda name: name and name not in (MAIN_TITLE, ONLINE_TITLE, BROWSER_FIRST_CAPTION)))
+        self.step(f"Visit The Web Site, Yes: the browser opens as {browser[0].name!r}")
 
-    def second_start(self, app):
-        frame = window(app, MAIN_TITLE, "the main window")
-        wait_for("the last game to be restored", lambda: shows_game(frame, NEW_GAME))
-        expect(not windows_named(app, "Data File Not Found!"), "the second start asks for a data file again")
-        expect(read_file(self.games) == DEFAULT_CATALOGUE + NEW_GAME_LINE, "starting again changed games.dat")
-        settings = os.path.join(self.config_home, "Drawsmith", "Drawsmith.conf")
-        expect(os.path.exists(settings), "the chosen game was not kept under XDG_CONFIG_HOME")
-        self.step("a second start restores the game chosen last")
-
-    def exit_by_menu(self, program, frame):
-        menu_bar = find_all(frame, pyatspi.ROLE_MENU_BAR)
-        expect(len(menu_bar) == 1, "the main window has no menu bar")
-        items = top_to_bottom(find_all(menu_bar[0], pyatspi.ROLE_MENU_ITEM))
-        expect([i.name for i in items][:1] == ["Exit"], "Exit is not the first menu")
-        press_to_end(items[0])
-        code = program.wait_exit()
-        expect(code == 0, f"the Exit menu ended the program with code {code}")
-        self.step("the Exit menu ends the program")
+    def exit(self, program, press_exit, how):
+        press_exit()
+        try:
+            code = program.process.wait(TIMEOUT)
+        except subprocess.TimeoutExpired:
+            raise StepFailed(f"the program did not end within {TIMEOUT:.0f} s after the {how}") from None
+        expect(code == 0, f"the {how} ended the program with code {code}")
+        self.step(f"the {how} ends the program with status 0")
 
 
 def main():
     if len(sys.argv) != 2:
-        print(f"usage: {sys.argv[0]} <path of the drawsmith program>", file=sys.stderr)
-        return 2
-    executable = os.path.abspath(sys.argv[1])
-    # ctest ends a test that runs too long with SIGTERM: still kill the program then.
-    signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
+        sys.exit(f"usage: {sys.argv[0]} <path of the drawsmith program>")
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))  # a ctest timeout still kills the program
     root = tempfile.mkdtemp(prefix="drawsmith-e2e-")
-    scenario = Scenario(executable, root)
+    scenario = Scenario(os.path.abspath(sys.argv[1]), root)
     try:
         scenario.run()
     except Exception as error:
         if not isinstance(error, StepFailed):
             traceback.print_exc()
-        print(f"not ok {scenario.passed + 1} - {error}", flush=True)
-        if os.path.exists(scenario.log):
-            print("--- program output ---")
-            print(read_file(scenario.log).decode(errors="replace"))
-        print(f"{scenario.passed} passed, 1 failed")
+        print(f"not ok {scenario.passed + 1} - {error}\n--- program output ---\n"
+              + pathlib.Path(scenario.log).read_bytes().decode(errors="replace"), flush=True)
         return 1
     finally:
         if os.environ.get("DRAWSMITH_E2E_KEEP"):
