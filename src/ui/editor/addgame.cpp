@@ -217,6 +217,7 @@ void AddGame::ConnectControls()
 {
     connect(m_myGames, &QComboBox::activated, this, &AddGame::MyGamesClick);
     connect(m_isPowerBall, &QCheckBox::toggled, this, &AddGame::SetPowerBallEnabled);
+    connect(m_isPowerBall, &QCheckBox::clicked, this, &AddGame::IsPowerBallClick);
     connect(m_cmdSave, &QPushButton::clicked, this, &AddGame::cmdSaveClick);
     connect(m_cmdSaveChanges, &QPushButton::clicked, this, &AddGame::cmdSaveChangesClick);
     connect(m_cmdDelete, &QPushButton::clicked, this, &AddGame::cmdDeleteClick);
@@ -264,6 +265,14 @@ void AddGame::SetPowerBallEnabled(bool enabled)
     for (QWidget *control : {static_cast<QWidget *>(m_powerLow), static_cast<QWidget *>(m_powerHigh),
                              static_cast<QWidget *>(m_upDown3), static_cast<QWidget *>(m_upDown4)})
         control->setEnabled(enabled);
+}
+
+void AddGame::IsPowerBallClick(bool checked)
+{
+    // A lowest Power Ball of 0 means "no Power Ball": checking the box over a game
+    // without one would otherwise save it without one all the same.
+    if (checked && LeadingNumber(m_powerLow->text().toStdString()) < 1)
+        m_upDown3->Step(+1);
 }
 
 void AddGame::cmdSaveClick()

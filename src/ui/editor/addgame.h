@@ -40,6 +40,7 @@ private:
     void MyGamesClick(int position);
     void FillGameBoxes();
     void SetPowerBallEnabled(bool enabled);
+    void IsPowerBallClick(bool checked);
     void cmdSaveClick();
     void cmdSaveChangesClick();
     void cmdDeleteClick();

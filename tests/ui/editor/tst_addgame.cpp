@@ -106,6 +106,8 @@ private slots:
             "about over AddGame; help over AddGame");
         row("then Lotto Texas", "pick 3; pick 4", "4 Lotto Texas 6 1 50 [0] [0]" + edit + "cmdCancel");
         row("unchecked", "pick 3; click IsPowerBall", "3 Power Ball 5 1 49 [1] [42]" + edit + "IsPowerBall");
+        // Checking the box over a game without one kept lowest 0, so the game saved without one.
+        row("checked over Lotto Texas", "pick 4; click IsPowerBall", "4 Lotto Texas 6 1 50 1 0 on cmdSaveChanges cmdDelete|IsPowerBall");
         // The name box once completed what was typed, and took Enter as picking the game of that name.
         row("typed name", "type MyGames Power Ball\r", "6 Power Ball 6 1 50 [1] [48]" + add + "MyGames");
         row("add prefix Lotto", "type MyGames Lotto; spin UpDown2 -1; spin UpDown1 -11; click cmdSave", "6",
