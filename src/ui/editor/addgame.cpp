@@ -1,6 +1,7 @@
 #include "addgame.h"
 
 #include "appicon.h"
+#include "describe.h"
 #include "formfont.h"
 #include "gamerecord.h"
 #include "messageboxes.h"
@@ -33,19 +34,12 @@ const QString kHighTip = QStringLiteral("Highest Lottery Number");
 const QString kPowerLowTip = QStringLiteral("Lowest PowerBall Number (Usually \"1\")");
 const QString kPowerHighTip = QStringLiteral("Highest PowerBall Number");
 
-// Accessible name: the caption as shown (without access-key ampersands), else the
-// tool-tip, else the object name.
-void Describe(QWidget *control, const QString &objectName, const QString &caption, const QString &toolTip,
-              const QRect &place)
+void Place(QWidget *control, const QString &objectName, const QString &caption, const QString &toolTip,
+           const QRect &place)
 {
     control->setObjectName(objectName);
-    control->setToolTip(toolTip);
-    QString shown = caption;
-    shown.replace(QLatin1String("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&'));
-    shown.replace(QLatin1Char('\x01'), QLatin1Char('&'));
-    control->setAccessibleName(!shown.isEmpty() ? shown : !toolTip.isEmpty() ? toolTip : objectName);
-    control->setAccessibleDescription(toolTip);
     control->setGeometry(place);
+    Describe(control, caption, toolTip);
 }
 
 void PaintCaptionBlue(QWidget *control)
@@ -106,13 +100,13 @@ void AddGame::CreateControls(QWidget *client)
     for (std::size_t index = 0; index < labels.size(); ++index) {
         const QString caption = QString::fromLatin1(labels[index].caption);
         auto *label = new QLabel(caption, client);
-        Describe(label, QStringLiteral("Label1"), caption, labels[index].toolTip, labels[index].place);
+        Place(label, QStringLiteral("Label1"), caption, labels[index].toolTip, labels[index].place);
         label->setProperty("index", int(index));
         PaintCaptionBlue(label);
     }
 
     m_myGames = new QComboBox(client);
-    Describe(m_myGames, QStringLiteral("MyGames"), {}, kNameTip, TwipsRect(2160, 360, 3495, 315));
+    Place(m_myGames, QStringLiteral("MyGames"), {}, kNameTip, TwipsRect(2160, 360, 3495, 315));
     m_myGames->setEditable(true);
     // The list holds exactly the catalogue: nothing typed is added to it, and no
     // completion rewrites what the user types.
@@ -123,7 +117,7 @@ void AddGame::CreateControls(QWidget *client)
     const auto numberBox = [client](const QString &name, const QString &text, const QString &toolTip,
                                     const QRect &place, bool readOnly) {
         auto *box = new QLineEdit(text, client);
-        Describe(box, name, {}, toolTip, place);
+        Place(box, name, {}, toolTip, place);
         box->setAlignment(Qt::AlignCenter);
         box->setReadOnly(readOnly);
         return box;
@@ -133,7 +127,7 @@ void AddGame::CreateControls(QWidget *client)
     const auto spin = [client](QLineEdit *buddy, const QString &name, int minimum, int maximum, int value,
                                const QRect &place) {
         auto *upDown = new UpDown(buddy, minimum, maximum, value, client);
-        Describe(upDown, name, {}, buddy->toolTip(), place);
+        Place(upDown, name, {}, buddy->toolTip(), place);
         return upDown;
     };
     m_choiceNum = numberBox(QStringLiteral("ChoiceNum"), QStringLiteral("6"), kChoicesTip,
@@ -141,8 +135,8 @@ void AddGame::CreateControls(QWidget *client)
     m_upDown2 = spin(m_choiceNum, QStringLiteral("UpDown2"), 0, 7, 5, TwipsRect(2175, 1340, 240, 450));
 
     m_isPowerBall = new QCheckBox(QStringLiteral("Is there a PowerBall?"), client);
-    Describe(m_isPowerBall, QStringLiteral("IsPowerBall"), m_isPowerBall->text(), kPowerBallTip,
-             TwipsRect(3120, 1375, 2295, 375));
+    Place(m_isPowerBall, QStringLiteral("IsPowerBall"), m_isPowerBall->text(), kPowerBallTip,
+          TwipsRect(3120, 1375, 2295, 375));
     PaintCaptionBlue(m_isPowerBall);
 
     m_lowNum = numberBox(QStringLiteral("LowNum"), QStringLiteral("1"), kLowTip,
@@ -162,7 +156,7 @@ void AddGame::CreateControls(QWidget *client)
     const auto button = [client](const QString &name, const QString &caption, const QString &toolTip,
                                  const QRect &place) {
         auto *push = new QPushButton(caption, client);
-        Describe(push, name, caption, toolTip, place);
+        Place(push, name, caption, toolTip, place);
         // Neither Enter nor Esc presses a button of this window.
         push->setAutoDefault(false);
         push->setDefault(false);

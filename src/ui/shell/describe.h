@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Assistive tools find each control by its caption (access-key ampersands
+// removed), else its tool-tip, else its object name; the tool-tip also serves
+// as its description.
+void Describe(QWidget *control, const QString &caption, const QString &toolTip = {});
