@@ -18,11 +18,6 @@ const std::string_view kDefaultCatalogue = "California Lotto, 6, 1, 51, 0, 0\r\n
 
 namespace {
 
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
 std::string Quoted(std::string_view value)
 {
     std::string text = "\"";
@@ -32,130 +27,86 @@ std::string Quoted(std::string_view value)
     return text + "\"";
 }
 
-// The second pass: reads six values for each of `lineCount` rows and hands them
-// to `sink(row, name, numbers)` with the numbers as read; a sink that refuses a
-// row returns false after putting the reason into `rowProblem`.
+enum class RowRead
+{
+    Read,
+    OutOfValues,
+    NotANumber
+};
+
+// Reads the six values of one row value by value, for rows that are not in
+// the plain form NextPlainRow takes.
+[[gnu::noinline]] RowRead ReadRowByValues(ValueReader &reader, std::size_t row, std::string_view &name,
+                                          double *numbers, std::string &problem)
+{
+    if (!reader.Next(name))
+        return RowRead::OutOfValues;
+    std::string_view value;
+    for (int field = 0; field < 5; ++field) {
+        if (reader.NextWhole(numbers[field]))
+            continue;
+        if (!reader.Next(value))
+            return RowRead::OutOfValues;
+        if (!ParseNumber(value, numbers[field])) {
+            problem = "Game " + std::to_string(row + 1) + ", value " + std::to_string(field + 2) + " " +
+                      Quoted(value) + " is not a number.";
+            return RowRead::NotANumber;
+        }
+    }
+    return RowRead::Read;
+}
+
+// Both passes at once: reads rows of six values until the values run out and
+// counts the lines on the way. Each row goes to `sink(row, name, numbers,
+// problem)`, which stores it or refuses it with the reason in `problem`. Only
+// the first `lineCount` rows make the catalogue; the caller drops any rows
+// after them (a line of more than six values leaves some), and a problem in
+// such a row does not count.
 template <typename Sink>
-Status ReadRows(std::string_view text, std::size_t lineCount, const std::string &rowProblem, Sink &&sink)
+Status ReadRows(std::string_view text, std::size_t &lineCount, Sink &&sink)
 {
     ValueReader reader(text);
     std::string_view name;
-    std::string_view value;
     double numbers[5];
-    const auto outOfValues = [&](std::size_t row) {
-        return Status::Failure("Game " + std::to_string(row + 1) + " of " + std::to_string(lineCount) +
-                               " is incomplete: the file ran out of values.");
-    };
-    for (std::size_t row = 0; row < lineCount; ++row) {
-        if (!reader.Next(name))
-            return outOfValues(row);
-        for (int field = 0; field < 5; ++field) {
-            if (reader.NextWhole(numbers[field]))
-                continue;
-            if (!reader.Next(value))
-                return outOfValues(row);
-            if (!ParseNumber(value, numbers[field]))
-                return Status::Failure("Game " + std::to_string(row + 1) + ", value " +
-                                       std::to_string(field + 2) + " " + Quoted(value) + " is not a number.");
+    std::string problem;
+    for (std::size_t row = 0;; ++row) {
+        bool read = reader.NextPlainRow(name, numbers);
+        if (!read) {
+            const RowRead result = ReadRowByValues(reader, row, name, numbers, problem);
+            if (result == RowRead::OutOfValues) {
+                lineCount = reader.Lines();
+                if (row >= lineCount)
+                    return {};
+                return Status::Failure("Game " + std::to_string(row + 1) + " of " +
+                                       std::to_string(lineCount) +
+                                       " is incomplete: the file ran out of values.");
+            }
+            read = result == RowRead::Read;
         }
-        if (!sink(row, name, numbers))
-            return Status::Failure(rowProblem);
+        if (read && sink(row, name, numbers, problem))
+            continue;
+        lineCount = CountLines(text);
+        return row < lineCount ? Status::Failure(problem) : Status();
     }
-    return {};
+}
+
+// A guess at the number of rows, a little high, from the lines of the first
+// 64 KiB, so that the table is hardly ever moved while it fills. A row takes at
+// least ten bytes.
+std::size_t EstimateRows(std::string_view text)
+{
+    const std::size_t sample = std::min<std::size_t>(text.size(), 1 << 16);
+    if (sample == 0)
+        return 0;
+    const double lines = static_cast<double>(CountLines(text.substr(0, sample)));
+    const double guess = lines * 1.0625 * static_cast<double>(text.size()) / static_cast<double>(sample) + 16;
+    return std::min(static_cast<std::size_t>(guess), text.size() / 10 + 1);
 }
 
 } // namespace
 
-bool ValueReader::NextSpecial(std::string_view &value)
+bool RoundToPowerBallLow(double value, std::int16_t &result)
 {
-    for (;;) {
-        while (m_cur != m_end && IsBlank(*m_cur))
-            ++m_cur;
-        if (m_cur == m_end) {
-            // A comma at the very end still separates an empty value from the one before.
-            if (!m_afterComma)
-                return false;
-            m_afterComma = false;
-            value = {};
-            return true;
-        }
-        if (!AtLineEnd())
-            break;
-        SkipLineEnd();
-        if (m_afterComma) {
-            m_afterComma = false;
-            value = {};
-            return true;
-        }
-        // An empty (or blank) line yields no value.
-    }
-
-    if (*m_cur == '"') {
-        const char *const begin = m_cur + 1;
-        const char *end = begin;
-        while (end != m_end && *end != '"')
-            ++end;
-        value = std::string_view(begin, static_cast<std::size_t>(end - begin));
-        // Whatever follows the closing quote up to the separator is dropped.
-        m_cur = end == m_end ? end : end + 1;
-        while (m_cur != m_end && !IsSeparator(*m_cur))
-            ++m_cur;
-    } else {
-        // An unquoted value after skipped empty lines, or none at all (a comma
-        // right here gives an empty value).
-        const char *const begin = m_cur;
-        m_cur = FindSeparator(m_cur, m_end);
-        value = std::string_view(begin, static_cast<std::size_t>(m_cur - begin));
-    }
-    SkipSeparator();
-    return true;
-}
-
-std::vector<std::string> ReadValues(std::string_view text)
-{
-    std::vector<std::string> values;
-    ValueReader reader(text);
-    std::string_view value;
-    while (reader.Next(value))
-        values.emplace_back(value);
-    return values;
-}
-
-std::size_t CountLines(std::string_view text)
-{
-    const std::size_t size = text.size();
-    if (size == 0)
-        return 0;
-    // Every LF ends a line, and so does every CR not followed by LF. Blocks of a
-    // fixed length without branches let the compiler vectorise the count, which
-    // matters for a catalogue of many thousand games.
-    const auto *bytes = reinterpret_cast<const unsigned char *>(text.data());
-    const auto endsLine = [bytes](std::size_t i) {
-        return static_cast<unsigned>((bytes[i] == '\n') | ((bytes[i] == '\r') & (bytes[i + 1] != '\n')));
-    };
-    constexpr std::size_t kBlock = 128;
-    std::size_t lines = 0;
-    std::size_t i = 0;
-    for (; i + kBlock < size; i += kBlock) {
-        unsigned block = 0;
-        for (std::size_t k = 0; k < kBlock; ++k)
-            block += endsLine(i + k);
-        lines += block;
-    }
-    for (; i + 1 < size; ++i)
-        lines += endsLine(i);
-    // The last byte ends a line either way: as a line end, or as the end of a
-    // last line that has none.
-    return lines + 1;
-}
-
-bool ToPowerBallLow(double value, std::int16_t &result)
-{
-    // Nearly always already a whole number in range.
-    if (value >= -32768 && value <= 32767 && value == static_cast<double>(static_cast<int>(value))) {
-        result = static_cast<std::int16_t>(value);
-        return true;
-    }
     if (!std::isfinite(value))
         return false;
     double rounded = std::round(value);
@@ -170,58 +121,63 @@ bool ToPowerBallLow(double value, std::int16_t &result)
 
 Status ParseCatalogueLines(std::string_view text, std::vector<CatalogueLine> &lines)
 {
-    const std::size_t lineCount = CountLines(text);
     std::vector<CatalogueLine> read;
-    read.reserve(lineCount);
-    const std::string noProblem;
-    Status status =
-        ReadRows(text, lineCount, noProblem, [&](std::size_t, std::string_view name, const double *numbers) {
-            CatalogueLine &line = read.emplace_back();
-            line.Name = name;
-            std::copy(numbers, numbers + 5, line.Numbers);
-            return true;
-        });
-    if (status)
-        lines = std::move(read);
-    return status;
+    read.reserve(EstimateRows(text));
+    std::size_t lineCount = 0;
+    const auto store = [&](std::size_t, std::string_view name, const double *numbers, std::string &) {
+        CatalogueLine &line = read.emplace_back();
+        line.Name = name;
+        std::copy(numbers, numbers + 5, line.Numbers);
+        return true;
+    };
+    const Status status = ReadRows(text, lineCount, store);
+    if (!status)
+        return status;
+    read.resize(std::min(read.size(), lineCount));
+    lines = std::move(read);
+    return {};
 }
 
 Status ParseCatalogue(std::string_view text, std::vector<GameRecord> &games)
 {
-    const std::size_t lineCount = CountLines(text);
-    if (lineCount == 0)
+    if (text.empty())
         return Status::Failure("The file holds no games.");
-    if (lineCount > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
+    constexpr auto kMostGames = static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max());
+    if (text.size() > kMostGames && CountLines(text) > kMostGames)
         return Status::Failure("The file holds too many games.");
 
     std::vector<GameRecord> read;
-    read.reserve(lineCount);
-    std::string problem;
-    Status status = ReadRows(
-        text, lineCount, problem, [&](std::size_t row, std::string_view name, const double *numbers) {
-            std::int16_t powerBallLow = 0;
-            if (!ToPowerBallLow(numbers[3], powerBallLow)) {
-                problem = "Game " + std::to_string(row + 1) + ", value 5 (" + FormatGeneral(numbers[3]) +
-                          ") is not a whole number from -32768 to 32767.";
-                return false;
-            }
-            read.push_back(
-                GameRecord{std::string(name), numbers[0], numbers[1], numbers[2], powerBallLow, numbers[4]});
-            return true;
-        });
-    if (status)
-        games = std::move(read);
-    return status;
+    read.reserve(EstimateRows(text));
+    const auto store = [&](std::size_t row, std::string_view name, const double *numbers,
+                           std::string &problem) {
+        std::int16_t powerBallLow = 0;
+        if (!ToPowerBallLow(numbers[3], powerBallLow)) {
+            problem = "Game " + std::to_string(row + 1) + ", value 5 (" + FormatGeneral(numbers[3]) +
+                      ") is not a whole number from -32768 to 32767.";
+            return false;
+        }
+        read.push_back(
+            GameRecord{std::string(name), numbers[0], numbers[1], numbers[2], powerBallLow, numbers[4]});
+        return true;
+    };
+    std::size_t lineCount = 0;
+    const Status status = ReadRows(text, lineCount, store);
+    if (!status)
+        return status;
+    read.resize(std::min(read.size(), lineCount));
+    games = std::move(read);
+    return {};
 }
 
 Status LoadCatalogue(GameCatalogue &catalogue, const std::filesystem::path &file)
 {
-    std::string text;
-    Status status = ReadWholeFile(file, text);
+    std::unique_ptr<char[]> text;
+    std::size_t size = 0;
+    Status status = ReadWholeFile(file, text, size);
     if (!status)
         return status;
     std::vector<GameRecord> games;
-    status = ParseCatalogue(text, games);
+    status = ParseCatalogue(std::string_view(text.get(), size), games);
     if (!status)
         return Status::Failure(file.string() + ": " + status.Message());
     catalogue.GameCount = static_cast<std::int32_t>(games.size());

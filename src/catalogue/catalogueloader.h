@@ -31,16 +31,27 @@ struct CatalogueLine
     double Numbers[5] = {};
 };
 
-// Both passes over catalogue text without converting field 5. An empty text
-// gives no lines; running out of values or a word where a number is due fails.
+// Reads catalogue text as the two passes do (as many rows as it has lines), in
+// one pass over it, without converting field 5. An empty text gives no lines;
+// running out of values or a word where a number is due fails.
 Status ParseCatalogueLines(std::string_view text, std::vector<CatalogueLine> &lines);
 
 // Field 5 as the load stores it: rounded half to even; false for a value
-// outside -32768..32767.
-bool ToPowerBallLow(double value, std::int16_t &result);
+// outside -32768..32767. The usual whole number in range is taken inline.
+bool RoundToPowerBallLow(double value, std::int16_t &result);
+inline bool ToPowerBallLow(double value, std::int16_t &result)
+{
+    // Nearly always already a whole number in range.
+    if (value >= -32768 && value <= 32767 && value == static_cast<double>(static_cast<int>(value))) {
+        result = static_cast<std::int16_t>(value);
+        return true;
+    }
+    return RoundToPowerBallLow(value, result);
+}
 
-// Both passes over catalogue text. Fails (with the reason) on an empty text,
-// on running out of values, and on a value that is not a number where one is due.
+// Reads catalogue text as the two passes do, in one pass over it. Fails (with
+// the reason) on an empty text, on running out of values, and on a value that
+// is not a number where one is due.
 Status ParseCatalogue(std::string_view text, std::vector<GameRecord> &games);
 
 // Fills Games and GameCount from the file; leaves CurrentGame alone. On failure

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <system_error>
 
 namespace {
@@ -42,7 +43,7 @@ private:
 
 } // namespace
 
-Status ReadWholeFile(const std::filesystem::path &file, std::string &contents)
+Status ReadWholeFile(const std::filesystem::path &file, std::unique_ptr<char[]> &contents, std::size_t &size)
 {
     errno = 0;
     std::FILE *handle = std::fopen(file.c_str(), "rb");
@@ -52,24 +53,36 @@ Status ReadWholeFile(const std::filesystem::path &file, std::string &contents)
 
     // One read into a buffer of the file's size; a file that grows meanwhile is
     // read on to its end.
-    std::string data;
     std::error_code ec;
     const std::uintmax_t expected = std::filesystem::file_size(file, ec);
-    std::size_t size = ec ? 0 : static_cast<std::size_t>(expected);
-    data.resize(size + 1);
+    std::size_t capacity = (ec ? 0 : static_cast<std::size_t>(expected)) + 1;
+    auto data = std::make_unique_for_overwrite<char[]>(capacity);
     std::size_t got = 0;
     for (;;) {
-        got += std::fread(data.data() + got, 1, data.size() - got, handle);
-        if (got < data.size())
+        got += std::fread(data.get() + got, 1, capacity - got, handle);
+        if (got < capacity)
             break;
-        data.resize(data.size() * 2);
+        auto larger = std::make_unique_for_overwrite<char[]>(2 * capacity);
+        std::memcpy(larger.get(), data.get(), got);
+        data = std::move(larger);
+        capacity *= 2;
     }
-    data.resize(got);
     if (std::ferror(handle))
         return Failed("Could not read", file, ErrnoText(errno ? errno : EIO));
     closer.Close();
     contents = std::move(data);
+    size = got;
     return {};
+}
+
+Status ReadWholeFile(const std::filesystem::path &file, std::string &contents)
+{
+    std::unique_ptr<char[]> data;
+    std::size_t size = 0;
+    Status status = ReadWholeFile(file, data, size);
+    if (status)
+        contents.assign(data.get(), size);
+    return status;
 }
 
 Status ReplaceFile(const std::filesystem::path &file, const std::string &contents)
