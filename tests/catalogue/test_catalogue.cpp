@@ -26,11 +26,11 @@ QString Parsed(const std::string &text)
 }
 
 // "name|choices|low|high", then "|power low|power high" for a Power Ball game (a 7th part: flag clear).
-GameEntry Entry(const QString &spec)
+GameEntry Entry(const QString &fields)
 {
-    const QStringList p = (spec + "|||||").split('|');
+    const QStringList p = (fields + "|||||").split('|');
     return {p[0].toStdString(),   p[1].toStdString(), p[2].toStdString(), p[3].toStdString(),
-            spec.count('|') == 5, p[4].toStdString(), p[5].toStdString()};
+            fields.count('|') == 5, p[4].toStdString(), p[5].toStdString()};
 }
 
 class CreateNewFile final : public RecoveryQuestions
