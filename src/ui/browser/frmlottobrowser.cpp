@@ -13,6 +13,7 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
@@ -85,7 +86,7 @@ BrowserAddresses BrowserAddresses::Defaults()
 }
 
 frmLottoBrowser::frmLottoBrowser(const BrowserAddresses &addresses, QWidget *parent)
-    : QWidget(parent), m_addresses(addresses)
+    : QMainWindow(parent), m_addresses(addresses)
 {
     static const bool resourcesLoaded = [] {
         Q_INIT_RESOURCE(browser);
@@ -106,12 +107,19 @@ frmLottoBrowser::frmLottoBrowser(const BrowserAddresses &addresses, QWidget *par
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
     }
+    // Places the inner area now, so that the load lays the controls out at this size.
+    layout()->activate();
     Load();
 }
 
 void frmLottoBrowser::CreateControls()
 {
-    m_tbToolBar = new QToolBar(this);
+    // The inner area; every control is placed on it by its twip rectangle.
+    m_area = new QWidget(this);
+    m_area->setObjectName(QStringLiteral("browserArea"));
+    setCentralWidget(m_area);
+
+    m_tbToolBar = new QToolBar(m_area);
     m_tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
     m_tbToolBar->setIconSize(QSize(24, 24));
     m_tbToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
@@ -135,7 +143,7 @@ void frmLottoBrowser::CreateControls()
         }
     }
 
-    m_picAddress = new QWidget(this);
+    m_picAddress = new QWidget(m_area);
     m_picAddress->setObjectName(QStringLiteral("picAddress"));
     m_picAddress->setGeometry(TwipsRect(0, 540, 10215, 1155));
     Describe(m_picAddress, m_picAddress->objectName());
@@ -173,7 +181,7 @@ void frmLottoBrowser::CreateControls()
     Describe(m_cboAddress, m_cboAddress->objectName());
     m_lblAddress->setBuddy(m_cboAddress);
 
-    m_brwWebBrowser = new QWebEngineView(this);
+    m_brwWebBrowser = new QWebEngineView(m_area);
     m_brwWebBrowser->setObjectName(QStringLiteral("brwWebBrowser"));
     m_brwWebBrowser->setGeometry(TwipsRect(120, 1800, 5400, 3735));
     Describe(m_brwWebBrowser, m_brwWebBrowser->objectName());
@@ -181,6 +189,8 @@ void frmLottoBrowser::CreateControls()
     m_timTimer = new QTimer(this);
     m_timTimer->setObjectName(QStringLiteral("timTimer"));
     m_timTimer->setInterval(5);
+
+    m_area->installEventFilter(this);
 }
 
 void frmLottoBrowser::CreateConnections()
@@ -249,18 +259,12 @@ void frmLottoBrowser::LoadMouseIcon()
         link->setCursor(*m_mouseIcon);
 }
 
-void frmLottoBrowser::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    ResizeLayout();
-}
-
 void frmLottoBrowser::ResizeLayout()
 {
     // A window narrower than the margins, or minimized, gets zero sizes rather
     // than negative ones.
-    const int width = this->width();
-    const int height = this->height();
+    const int width = m_area->width();
+    const int height = m_area->height();
     const int margin = TwipsToPixels(100);
     m_tbToolBar->resize(width, m_tbToolBar->height());
     m_picAddress->resize(width, m_picAddress->height());
@@ -296,6 +300,8 @@ void frmLottoBrowser::cboAddress_Click()
 
 bool frmLottoBrowser::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_area && event->type() == QEvent::Resize)
+        ResizeLayout();
     if (watched == m_cboAddress->lineEdit() && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !m_suppressClick) {
@@ -307,7 +313,7 @@ bool frmLottoBrowser::eventFilter(QObject *watched, QEvent *event)
         }
     }
     // The box still gets every key, Enter included.
-    return QWidget::eventFilter(watched, event);
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void frmLottoBrowser::tbToolBar_ButtonClick(const QString &key)

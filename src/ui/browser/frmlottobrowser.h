@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QCursor>
+#include <QMainWindow>
 #include <QString>
-#include <QWidget>
 
 #include <optional>
 
@@ -30,8 +30,10 @@ struct BrowserAddresses
 };
 
 // A small web browser with an address box, the usual tool bar and six picture
-// links to lottery sites. It opens the maker's home page when made.
-class frmLottoBrowser final : public QWidget
+// links to lottery sites. It opens the maker's home page when made. A main
+// window, so that assistive tools see it as a frame; the controls sit by hand
+// on its central widget.
+class frmLottoBrowser final : public QMainWindow
 {
     Q_OBJECT
 public:
@@ -46,7 +48,6 @@ public:
     const std::optional<QCursor> &MouseIcon() const { return m_mouseIcon; }
 
 protected:
-    void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -71,6 +72,7 @@ private:
     bool m_navigationPending = false;
     bool m_suppressClick = false;
 
+    QWidget *m_area = nullptr;
     QToolBar *m_tbToolBar = nullptr;
     QWidget *m_picAddress = nullptr;
     PictureLink *m_imgPowerBall = nullptr;

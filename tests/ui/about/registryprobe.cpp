@@ -1,58 +1,32 @@
-// Built for Windows and run under wine by registrywine.sh, which writes the
-// values read here first. Reads them through GetKeyValue and the real advapi32.
+// Built for Windows and run under wine by registrywine.sh after it writes the values
+// read here: GetKeyValue through the real advapi32.
 #include "advapi32registry.h"
-#include "registry.h"
 
 #include <cstdio>
-#include <string>
-
-namespace {
-const std::string kProbeKey = "Software\\Drawsmith\\RegistryProbe";
-
-struct Case
-{
-    const char *tag;
-    std::int32_t root;
-    std::string key;
-    std::string value;
-    bool read;
-    std::string expected; // KeyVal afterwards; KeyVal goes in as "as it came"
-};
-} // namespace
+#include <tuple>
 
 int main()
 {
-    const Case cases[] = {
-        {"text", kHKeyCurrentUser, kProbeKey, "Text", true, "Drawsmith test text"},
-        {"number", kHKeyCurrentUser, kProbeKey, "Number", true, "&h12345678"},
-        // The top byte is zero, so the terminator rule drops it.
-        {"number with zero top byte", kHKeyCurrentUser, kProbeKey, "SmallNumber", true, "&h000A0B"},
-        {"expandable text is read but not kept", kHKeyCurrentUser, kProbeKey, "Expand", true, "as it came"},
-        {"1023 characters fit with the terminator", kHKeyCurrentUser, kProbeKey, "Fits", true,
-         std::string(1023, 'f')},
-        {"1024 characters do not fit", kHKeyCurrentUser, kProbeKey, "JustTooLong", false, ""},
-        {"over 1024 bytes", kHKeyCurrentUser, kProbeKey, "Long", false, ""},
-        {"missing value", kHKeyCurrentUser, kProbeKey, "Absent", false, ""},
-        {"missing key", kHKeyCurrentUser, "Software\\Drawsmith\\NoSuchKey", "Text", false, ""},
-        {"machine tool path", kHKeyLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", true,
-         "C:\\Program Files\\Common Files\\Microsoft Shared\\MSInfo\\msinfo32.exe"},
+    // root, key\name, whether it is read, KeyVal afterwards; it goes in "as it came"
+    const std::tuple<std::int32_t, std::string, bool, std::string> cases[] = {
+        {kHKeyCurrentUser, "Software\\Drawsmith\\Fits1023", true, std::string(1023, 'f')},
+        {kHKeyCurrentUser, "Software\\Drawsmith\\TooLong1024", false, ""},
+        {kHKeyCurrentUser, "Software\\Drawsmith\\ZeroTopByteTakenForTerminator", true, "&h000A0B"},
+        {kHKeyCurrentUser, "Software\\Drawsmith\\ExpandableNotKept", true, "as it came"},
+        {kHKeyCurrentUser, "Software\\Drawsmith\\MissingKey\\Value", false, ""},
+        {kHKeyLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO\\PATH", true, "C:\\msinfo32.exe"},
     };
-
     Advapi32Registry registry;
-    int passed = 0;
     int failed = 0;
-    for (const Case &c : cases) {
+    for (const auto &[root, value, read, expected] : cases) {
         std::string keyVal = "as it came";
-        const bool read = GetKeyValue(registry, c.root, c.key, c.value, keyVal);
-        if (read == c.read && keyVal == c.expected) {
-            ++passed;
-            std::printf("ok   %s\n", c.tag);
-        } else {
-            ++failed;
-            std::printf("FAIL %s: got %s \"%s\", expected %s \"%s\"\n", c.tag, read ? "true" : "false",
-                        keyVal.c_str(), c.read ? "true" : "false", c.expected.c_str());
-        }
+        const auto cut = value.rfind('\\');
+        const bool ok =
+            GetKeyValue(registry, root, value.substr(0, cut), value.substr(cut + 1), keyVal) == read &&
+            keyVal == expected;
+        failed += !ok;
+        std::printf("%s %s: \"%s\"\n", ok ? "ok  " : "FAIL", value.c_str(), keyVal.c_str());
     }
-    std::printf("%d passed, %d failed\n", passed, failed);
-    return failed == 0 ? 0 : 1;
+    std::printf("%d passed, %d failed\n", int(std::size(cases)) - failed, failed);
+    return failed;
 }

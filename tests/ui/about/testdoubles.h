@@ -5,19 +5,15 @@
 
 #include <QStringList>
 
-// Records every box as "title|prompt" and answers questions with `answer`.
+// Records every box as "title|text" and answers questions with `answer`.
 struct ScriptedBoxes final : MessageBoxes
 {
     bool answer = false;
     QStringList shown;
-    void Inform(QWidget *, const QString &prompt, const QString &title) override
+    void Inform(QWidget *, const QString &t, const QString &title) override { shown << title + '|' + t; }
+    bool Ask(QWidget *, const QString &t, const QString &title) override
     {
-        shown << title + '|' + prompt;
-    }
-    bool Ask(QWidget *, const QString &prompt, const QString &title) override
-    {
-        shown << title + '|' + prompt;
-        return answer;
+        return Inform({}, t, title), answer;
     }
 };
 
