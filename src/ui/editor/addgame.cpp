@@ -112,6 +112,9 @@ void AddGame::CreateControls(QWidget *client)
     // completion rewrites what the user types.
     m_myGames->setInsertPolicy(QComboBox::NoInsert);
     m_myGames->setCompleter(nullptr);
+    // Leaving the text area would pick the game whose name was typed; only a pick
+    // from the list counts.
+    QObject::disconnect(m_myGames->lineEdit(), &QLineEdit::editingFinished, m_myGames, nullptr);
     m_myGames->lineEdit()->installEventFilter(this);
 
     const auto numberBox = [client](const QString &name, const QString &text, const QString &toolTip,

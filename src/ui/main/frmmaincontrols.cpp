@@ -126,6 +126,9 @@ void FrmMain::CreateControls()
     m_lotGame->setEditable(true);
     m_lotGame->setInsertPolicy(QComboBox::NoInsert);
     m_lotGame->setCompleter(nullptr);
+    // Leaving the text area would pick the game whose name was typed; only a pick
+    // from the list counts.
+    QObject::disconnect(m_lotGame->lineEdit(), &QLineEdit::editingFinished, m_lotGame, nullptr);
     m_lotGame->setMaxVisibleItems(12);
     m_lotGame->lineEdit()->installEventFilter(this);
     Describe(m_lotGame, {}, QStringLiteral("Click Down Arrow to Choose, Add, or Edit Game"));

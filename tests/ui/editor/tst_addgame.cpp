@@ -110,6 +110,8 @@ private slots:
         row("checked over Lotto Texas", "pick 4; click IsPowerBall", "4 Lotto Texas 6 1 50 1 0 on cmdSaveChanges cmdDelete|IsPowerBall");
         // The name box once completed what was typed, and took Enter as picking the game of that name.
         row("typed name", "type MyGames Power Ball\r", "6 Power Ball 6 1 50 [1] [48]" + add + "MyGames");
+        // Leaving the name box picked the game whose name was typed.
+        row("typed name, left", "type MyGames Power Ball\t", "6 Power Ball 6 1 50 [1] [48]" + add + "cmdCancel");
         row("add prefix Lotto", "type MyGames Lotto; spin UpDown2 -1; spin UpDown1 -11; click cmdSave", "6",
             "", kGames + "Lotto,5,1,39,0,0\r\n");
         row("spins stop at 7 and 100; only choices typed", "spin UpDown2 5; spin UpDownLow 120; "
