@@ -3,6 +3,7 @@
 #include "appicon.h"
 #include "describe.h"
 #include "formfont.h"
+#include "gamelist.h"
 #include "gamerecord.h"
 #include "messageboxes.h"
 #include "numbertext.h"
@@ -107,15 +108,8 @@ void AddGame::CreateControls(QWidget *client)
 
     m_myGames = new QComboBox(client);
     Place(m_myGames, QStringLiteral("MyGames"), {}, kNameTip, TwipsRect(2160, 360, 3495, 315));
-    m_myGames->setEditable(true);
-    // The list holds exactly the catalogue: nothing typed is added to it, and no
-    // completion rewrites what the user types.
-    m_myGames->setInsertPolicy(QComboBox::NoInsert);
-    m_myGames->setCompleter(nullptr);
-    // Leaving the text area would pick the game whose name was typed; only a pick
-    // from the list counts.
-    QObject::disconnect(m_myGames->lineEdit(), &QLineEdit::editingFinished, m_myGames, nullptr);
-    m_myGames->lineEdit()->installEventFilter(this);
+    // The list holds exactly the catalogue, and what is typed is a new name.
+    MakeListPicksOnly(m_myGames);
 
     const auto numberBox = [client](const QString &name, const QString &text, const QString &toolTip,
                                     const QRect &place, bool readOnly) {
@@ -345,17 +339,6 @@ void AddGame::keyPressEvent(QKeyEvent *event)
         return;
     }
     QDialog::keyPressEvent(event);
-}
-
-bool AddGame::eventFilter(QObject *watched, QEvent *event)
-{
-    // Enter in the name box would pick a game whose name matches what was typed.
-    if (watched == m_myGames->lineEdit() && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter)
-            return true;
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 GameEntry AddGame::ReadEntry() const

@@ -28,7 +28,6 @@ public slots:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void CreateControls(QWidget *client);

@@ -12,7 +12,6 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -285,17 +284,6 @@ PickRanges FrmMain::CurrentRanges() const
 {
     return {m_activeGame.LowNumber, m_activeGame.HighNumber, static_cast<double>(m_activeGame.PowerBallLow),
             m_activeGame.PowerBallHigh};
-}
-
-bool FrmMain::eventFilter(QObject *watched, QEvent *event)
-{
-    // Typing in the game list's text area chooses nothing, Enter included.
-    if (watched == m_lotGame->lineEdit() && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter)
-            return true;
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void FrmMain::closeEvent(QCloseEvent *event)

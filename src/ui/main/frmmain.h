@@ -82,7 +82,6 @@ private:
     // RangeSource
     PickRanges CurrentRanges() const override;
 
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
     GameCatalogue &m_catalogue;

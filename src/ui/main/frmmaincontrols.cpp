@@ -5,6 +5,7 @@
 #include "appinfo.h"
 #include "describe.h"
 #include "formfont.h"
+#include "gamelist.h"
 #include "twips.h"
 #include "windowhub.h"
 
@@ -123,14 +124,8 @@ void FrmMain::CreateControls()
     m_lotGame = new QComboBox(client);
     m_lotGame->setObjectName(QStringLiteral("LotGame"));
     m_lotGame->setGeometry(TwipsRect(360, 2040, 3135, 315));
-    m_lotGame->setEditable(true);
-    m_lotGame->setInsertPolicy(QComboBox::NoInsert);
-    m_lotGame->setCompleter(nullptr);
-    // Leaving the text area would pick the game whose name was typed; only a pick
-    // from the list counts.
-    QObject::disconnect(m_lotGame->lineEdit(), &QLineEdit::editingFinished, m_lotGame, nullptr);
+    MakeListPicksOnly(m_lotGame); // typing in its text area chooses nothing
     m_lotGame->setMaxVisibleItems(12);
-    m_lotGame->lineEdit()->installEventFilter(this);
     Describe(m_lotGame, {}, QStringLiteral("Click Down Arrow to Choose, Add, or Edit Game"));
 
     box(m_txtPowerball, "txtPowerball", QStringLiteral("48"), TwipsRect(5640, 2160, 1125, 1095));

@@ -1,0 +1,9 @@
+#pragma once
+
+class QComboBox;
+
+// Makes an editable combo box whose typed text never chooses an entry: only a pick
+// from its list (the activated signal) counts. Qt otherwise picks the entry
+// matching the text on Enter or when the text area loses the focus, completes
+// what is typed, and adds typed text to the list.
+void MakeListPicksOnly(QComboBox *combo);
