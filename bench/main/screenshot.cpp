@@ -1,11 +1,13 @@
-// Pictures of the main window after start-up and after a run, and of the game
-// editor as it opens, for a look by eye.
+// Pictures of the main window after start-up and after a run, of the game editor
+// as it opens, and of the About box and help window, for a look by eye.
 //   drawsmith_main_screenshot <folder>   (best under xvfb-run)
 #include "addgame.h"
 #include "appicon.h"
-#include "formfont.h"
 #include "benchsupport.h"
 #include "catalogueloader.h"
+#include "formfont.h"
+#include "frmaboutlotto.h"
+#include "frmhelp.h"
 #include "frmmain.h"
 #include "gamerecord.h"
 
@@ -55,5 +57,18 @@ int main(int argc, char *argv[])
     const QString third = out.filePath(QStringLiteral("editor-add.png"));
     saved = editor.grab().save(third) && saved;
     std::printf("%s\n%s\n%s\n", qPrintable(first), qPrintable(second), qPrintable(third));
+
+    frmAboutLotto about(hub, boxes);
+    frmHelp help(hub, boxes);
+    for (QWidget *window : {static_cast<QWidget *>(&about), static_cast<QWidget *>(&help)}) {
+        window->show();
+        while (!window->windowHandle() || !window->windowHandle()->isExposed())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QCoreApplication::processEvents();
+        const QString path =
+            out.filePath(window == &about ? QStringLiteral("about.png") : QStringLiteral("help.png"));
+        saved = window->grab().save(path) && saved;
+        std::printf("%s\n", qPrintable(path));
+    }
     return saved ? 0 : 1;
 }
