@@ -73,6 +73,7 @@ void FrmMain::CreateControls()
     QFont display = SizedFont(base, 36);
     display.setFamilies({QStringLiteral("C059"), QStringLiteral("DejaVu Serif")});
     display.setStyleHint(QFont::Serif);
+    display.setStyleStrategy(QFont::NoFontMerging); // digits only: no fallback faces to look up
 
     auto label = [&](QLabel *&field, const char *name, const QString &text, QRect place, qreal points,
                      bool centred) {
