@@ -65,24 +65,13 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM",
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
-    QTemporaryDir folder;
-    if (!QDir::setCurrent(folder.path()) || !WriteDefaultCatalogue())
-        return 1;
-
-    GameCatalogue catalogue;
-    NoWindows hub;
-    YesBoxes boxes;
-    MemorySettings settings;
-    settings.Write(QStringLiteral("GameName"), QStringLiteral("Game"),
-                   QString::fromLatin1(argc > 1 ? argv[1] : "0"));
     TimingPump pump;
     LongestRunSource random;
-    FrmMain window(catalogue, hub, boxes, settings, pump, &random);
-    window.Load();
-    window.show();
-    while (!window.windowHandle() || !window.windowHandle()->isExposed())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    QCoreApplication::processEvents();
+    BenchWindow bench(QString::fromLatin1(argc > 1 ? argv[1] : "0"), pump, &random);
+    if (!bench.Ok())
+        return 1;
+    FrmMain &window = bench.Window();
+    const GameCatalogue &catalogue = bench.Catalogue();
 
     const Clock::time_point start = Clock::now();
     pump.Last = start;

@@ -25,22 +25,11 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(AppIcon());
     QApplication::setFont(FormFont());
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
-    QTemporaryDir folder;
-    if (!QDir::setCurrent(folder.path()) || !WriteDefaultCatalogue())
-        return 1;
-
-    GameCatalogue catalogue;
-    NoWindows hub;
-    YesBoxes boxes;
-    MemorySettings settings;
-    settings.Write(QStringLiteral("GameName"), QStringLiteral("Game"), QStringLiteral("3"));
     QtEventPump pump;
-    FrmMain window(catalogue, hub, boxes, settings, pump);
-    window.Load();
-    window.show();
-    while (!window.windowHandle() || !window.windowHandle()->isExposed())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    QCoreApplication::processEvents();
+    BenchWindow bench(QStringLiteral("3"), pump);
+    if (!bench.Ok())
+        return 1;
+    FrmMain &window = bench.Window();
 
     const QString first = out.filePath(QStringLiteral("main-startup.png"));
     const QString second = out.filePath(QStringLiteral("main-after-run.png"));
@@ -49,25 +38,19 @@ int main(int argc, char *argv[])
     QCoreApplication::processEvents();
     saved = window.grab().save(second) && saved;
 
-    AddGame editor(catalogue, hub, boxes, &window);
-    editor.show();
-    while (!editor.windowHandle() || !editor.windowHandle()->isExposed())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    QCoreApplication::processEvents();
+    AddGame editor(bench.Catalogue(), bench.Hub(), bench.Boxes(), &window);
+    ShowExposed(&editor);
     const QString third = out.filePath(QStringLiteral("editor-add.png"));
     saved = editor.grab().save(third) && saved;
     std::printf("%s\n%s\n%s\n", qPrintable(first), qPrintable(second), qPrintable(third));
 
-    frmAboutLotto about(hub, boxes);
-    frmHelp help(hub, boxes);
-    for (QWidget *window : {static_cast<QWidget *>(&about), static_cast<QWidget *>(&help)}) {
-        window->show();
-        while (!window->windowHandle() || !window->windowHandle()->isExposed())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QCoreApplication::processEvents();
+    frmAboutLotto about(bench.Hub(), bench.Boxes());
+    frmHelp help(bench.Hub(), bench.Boxes());
+    for (QWidget *other : {static_cast<QWidget *>(&about), static_cast<QWidget *>(&help)}) {
+        ShowExposed(other);
         const QString path =
-            out.filePath(window == &about ? QStringLiteral("about.png") : QStringLiteral("help.png"));
-        saved = window->grab().save(path) && saved;
+            out.filePath(other == &about ? QStringLiteral("about.png") : QStringLiteral("help.png"));
+        saved = other->grab().save(path) && saved;
         std::printf("%s\n", qPrintable(path));
     }
     return saved ? 0 : 1;
