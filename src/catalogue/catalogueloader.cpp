@@ -62,8 +62,7 @@ enum class RowRead
 // the first `lineCount` rows make the catalogue; the caller drops any rows
 // after them (a line of more than six values leaves some), and a problem in
 // such a row does not count.
-template <typename Sink>
-Status ReadRows(std::string_view text, std::size_t &lineCount, Sink &&sink)
+template <typename Sink> Status ReadRows(std::string_view text, std::size_t &lineCount, Sink &&sink)
 {
     ValueReader reader(text);
     std::string_view name;
@@ -103,6 +102,27 @@ std::size_t EstimateRows(std::string_view text)
     return std::min(static_cast<std::size_t>(guess), text.size() / 10 + 1);
 }
 
+// Reads the rows into `table` through `store(table, row, name, numbers,
+// problem)`, keeping only the rows the file's lines make; `table` stays as it
+// was when the read fails.
+template <typename Row, typename Store>
+Status ReadTable(std::string_view text, std::vector<Row> &table, Store &&store)
+{
+    std::vector<Row> read;
+    read.reserve(EstimateRows(text));
+    std::size_t lineCount = 0;
+    const Status status =
+        ReadRows(text, lineCount,
+                 [&](std::size_t row, std::string_view name, const double *numbers, std::string &problem) {
+                     return store(read, row, name, numbers, problem);
+                 });
+    if (!status)
+        return status;
+    read.resize(std::min(read.size(), lineCount));
+    table = std::move(read);
+    return {};
+}
+
 } // namespace
 
 bool RoundToPowerBallLow(double value, std::int16_t &result)
@@ -121,21 +141,14 @@ bool RoundToPowerBallLow(double value, std::int16_t &result)
 
 Status ParseCatalogueLines(std::string_view text, std::vector<CatalogueLine> &lines)
 {
-    std::vector<CatalogueLine> read;
-    read.reserve(EstimateRows(text));
-    std::size_t lineCount = 0;
-    const auto store = [&](std::size_t, std::string_view name, const double *numbers, std::string &) {
-        CatalogueLine &line = read.emplace_back();
-        line.Name = name;
-        std::copy(numbers, numbers + 5, line.Numbers);
-        return true;
-    };
-    const Status status = ReadRows(text, lineCount, store);
-    if (!status)
-        return status;
-    read.resize(std::min(read.size(), lineCount));
-    lines = std::move(read);
-    return {};
+    return ReadTable(text, lines,
+                     [](std::vector<CatalogueLine> &read, std::size_t, std::string_view name,
+                        const double *numbers, std::string &) {
+                         CatalogueLine &line = read.emplace_back();
+                         line.Name = name;
+                         std::copy(numbers, numbers + 5, line.Numbers);
+                         return true;
+                     });
 }
 
 Status ParseCatalogue(std::string_view text, std::vector<GameRecord> &games)
@@ -146,27 +159,20 @@ Status ParseCatalogue(std::string_view text, std::vector<GameRecord> &games)
     if (text.size() > kMostGames && CountLines(text) > kMostGames)
         return Status::Failure("The file holds too many games.");
 
-    std::vector<GameRecord> read;
-    read.reserve(EstimateRows(text));
-    const auto store = [&](std::size_t row, std::string_view name, const double *numbers,
-                           std::string &problem) {
-        std::int16_t powerBallLow = 0;
-        if (!ToPowerBallLow(numbers[3], powerBallLow)) {
-            problem = "Game " + std::to_string(row + 1) + ", value 5 (" + FormatGeneral(numbers[3]) +
-                      ") is not a whole number from -32768 to 32767.";
-            return false;
-        }
-        read.push_back(
-            GameRecord{std::string(name), numbers[0], numbers[1], numbers[2], powerBallLow, numbers[4]});
-        return true;
-    };
-    std::size_t lineCount = 0;
-    const Status status = ReadRows(text, lineCount, store);
-    if (!status)
-        return status;
-    read.resize(std::min(read.size(), lineCount));
-    games = std::move(read);
-    return {};
+    return ReadTable(text, games,
+                     [](std::vector<GameRecord> &read, std::size_t row, std::string_view name,
+                        const double *numbers, std::string &problem) {
+                         std::int16_t powerBallLow = 0;
+                         if (!ToPowerBallLow(numbers[3], powerBallLow)) {
+                             problem = "Game " + std::to_string(row + 1) + ", value 5 (" +
+                                       FormatGeneral(numbers[3]) +
+                                       ") is not a whole number from -32768 to 32767.";
+                             return false;
+                         }
+                         read.push_back(GameRecord{std::string(name), numbers[0], numbers[1], numbers[2],
+                                                   powerBallLow, numbers[4]});
+                         return true;
+                     });
 }
 
 Status LoadCatalogue(GameCatalogue &catalogue, const std::filesystem::path &file)
