@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# Installs whatever is missing, builds Drawsmith, then either starts it in the
-# current directory (run) or runs every test (test). Safe to run again.
+# Installs whatever is missing, builds Drawsmith, then starts it in the current
+# directory (run), runs every test (test) or builds the Debian package and has
+# lintian check it (package). Safe to run again.
 set -euo pipefail
 
 mode=${1:-run}
 case "$mode" in
-run | test) ;;
+run | test | package) ;;
 *)
-    echo "usage: $0 [run|test]" >&2
+    echo "usage: $0 [run|test|package]" >&2
     exit 2
     ;;
 esac
@@ -15,7 +16,13 @@ esac
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-webengine-dev qt6-tools-dev qt6-svg-dev
-    qt6-image-formats-plugins libgl-dev fonts-liberation fonts-urw-base35 fonts-dejavu-core)
+    qt6-image-formats-plugins libgl-dev fonts-liberation fonts-urw-base35 fonts-dejavu-core
+    file dpkg-dev)
+# cpack reads the program's libraries with file and dpkg-shlibdeps (dpkg-dev) to list what
+# the package depends on; lintian checks the package.
+if [ "$mode" != run ]; then
+    packages+=(lintian)
+fi
 if [ "$mode" = test ]; then
     # Window tests under a virtual display, the end-to-end test through the
     # accessibility bus, and the registry test under wine.
@@ -39,6 +46,15 @@ fi
 
 if [ "$mode" = run ]; then
     exec "$root/build/default/drawsmith"
+fi
+
+if [ "$mode" = package ]; then
+    cd "$root/build/default"
+    deb=$(cpack -G DEB | sed -n 's/^CPack: - package: \(.*\) generated\.$/\1/p')
+    [ -n "$deb" ] || exit 1
+    lintian --fail-on error,warning "$deb"
+    echo "$deb"
+    exit 0
 fi
 
 cd "$root"

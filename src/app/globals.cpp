@@ -119,7 +119,7 @@ QWidget *Globals::CreateBrowser()
 {
     ShareGlContextForWebEngine();
     QString errors;
-    for (const QString &path : BrowserPluginPaths()) {
+    for (const QString &path : BrowserPluginPaths(QCoreApplication::applicationDirPath())) {
         QPluginLoader loader(path);
         if (auto *plugin = qobject_cast<BrowserPlugin *>(loader.instance()))
             return plugin->CreateBrowser();
@@ -130,9 +130,9 @@ QWidget *Globals::CreateBrowser()
     return nullptr;
 }
 
-QStringList BrowserPluginPaths()
+QStringList BrowserPluginPaths(const QString &programFolder)
 {
-    const QDir programDir(QCoreApplication::applicationDirPath());
+    const QDir programDir(programFolder);
     return {programDir.filePath(QStringLiteral("drawsmith_browser")),
-            programDir.filePath(QStringLiteral("../" DRAWSMITH_PLUGIN_INSTALL_DIR "/drawsmith_browser"))};
+            programDir.filePath(QStringLiteral(DRAWSMITH_PLUGIN_FROM_PROGRAM "/drawsmith_browser"))};
 }

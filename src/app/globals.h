@@ -36,6 +36,6 @@ private:
     QPointer<QWidget> m_help;
 };
 
-// Where the browser plugin is looked for: beside the program, then in the
-// installed plugin folder.
-QStringList BrowserPluginPaths();
+// Where the browser plugin is looked for: beside the program (the build tree), then
+// in the installed plugin folder, found from the program's own folder.
+QStringList BrowserPluginPaths(const QString &programFolder);

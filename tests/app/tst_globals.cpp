@@ -2,6 +2,8 @@
 #include "messageboxes.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -82,6 +84,22 @@ private slots:
         globals.ShowAbout(&editor);
         QCOMPARE(Shown("frmAboutLotto").size(), 1);
         QVERIFY(!Shown("frmAboutLotto").constFirst()->isModal());
+    }
+
+    // An install moved to another prefix still finds its plugin from the program's folder.
+    void pluginFoundFromTheInstalledProgram()
+    {
+        QTemporaryDir prefix;
+        const QString plugin = prefix.filePath(QStringLiteral(INSTALLED_PLUGIN_DIR "/drawsmith_browser.so"));
+        QVERIFY(QDir().mkpath(QFileInfo(plugin).path()));
+        QVERIFY(QFile(plugin).open(QIODevice::WriteOnly));
+        QVERIFY(QDir().mkpath(prefix.filePath(QStringLiteral(INSTALLED_GAMES_DIR))));
+
+        QStringList found;
+        for (const QString &path : BrowserPluginPaths(prefix.filePath(QStringLiteral(INSTALLED_GAMES_DIR))))
+            if (QFileInfo(path + QStringLiteral(".so")).canonicalFilePath() == QFileInfo(plugin).canonicalFilePath())
+                found << path;
+        QCOMPARE(found.size(), 1);
     }
 };
 

@@ -1,15 +1,16 @@
 #!/bin/sh
-# Installs the build tree into a scratch root and checks the program, the browser plugin where
-# the program looks for it (bin/../<libdir>/drawsmith), the icons and the launcher's data folder.
-# usage: check_install.sh <cmake> <build dir> <libdir>
+# Installs the build tree into a scratch root and checks the program, the browser plugin, the
+# icons and the launcher's data folder.
+# usage: check_install.sh <cmake> <build dir> <games dir> <libdir>
 set -eu
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 DESTDIR=$root "$1" --install "$2" --prefix /usr >/dev/null
 usr=$root/usr
 fail() { echo "FAIL: $*"; exit 1; }
-[ -x "$usr/bin/drawsmith" ] || fail "no program in bin"
-[ -f "$usr/bin/../$3/drawsmith/drawsmith_browser.so" ] || fail "no browser plugin in bin/../$3/drawsmith"
+games=$usr/$3
+[ -x "$games/drawsmith" ] || fail "no program in $3"
+[ -f "$usr/$4/drawsmith/drawsmith_browser.so" ] || fail "no browser plugin in $4/drawsmith"
 icons=$usr/share/icons/hicolor
 [ -f "$icons/scalable/apps/drawsmith.svg" ] || fail "no scalable icon"
 for size in 16 24 32 48 64 128 256; do
@@ -20,8 +21,8 @@ done
 
 # The launcher, started through a link as a menu may do, with a stand-in program that
 # records its working folder.
-printf '#!/bin/sh\npwd > "$RECORD"\n' > "$usr/bin/drawsmith"
-ln -s "$usr/bin/drawsmith-launcher" "$root/menu-link"
+printf '#!/bin/sh\npwd > "$RECORD"\n' > "$games/drawsmith"
+ln -s "$games/drawsmith-launcher" "$root/menu-link"
 launch() {
     (cd "$root" && env -i PATH="$PATH" HOME="$root/home" RECORD="$root/record" XDG_DATA_HOME="$1" sh menu-link) ||
         fail "the launcher failed"

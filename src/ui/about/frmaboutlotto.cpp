@@ -151,7 +151,7 @@ void frmAboutLotto::FillTexts()
     SetLabelText(m_lblVersion,
                  {VersionLine(AppInfo::kVersionMajor, AppInfo::kVersionMinor, AppInfo::kVersionRevision)});
     SetLabelText(m_lblTitle, {AppInfo::kTitle});
-    SetLabelText(m_lblDescription, {QStringLiteral("Copyright (C) 2000, All Rights Reserved"),
+    SetLabelText(m_lblDescription, {QStringLiteral("Copyright (C) 2000, GPL-3.0-or-later"),
                                     AppInfo::kMaker, QStringLiteral("Written By:  ") + kAuthor});
     SetLabelText(m_label1, {QStringLiteral("Please Click Here to Visit Our Website:"), AppInfo::kHomePage,
                             QStringLiteral("You Must Have an Existing Internet Connection")});

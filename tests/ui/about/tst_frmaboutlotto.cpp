@@ -45,7 +45,9 @@ private slots:
         for (const char *name :
              {"lblTitle", "lblVersion", "lblDescription", "Label1", "lblDisclaimer", "cmdOK", "cmdSysInfo"})
             texts << about->findChild<QWidget *>(name)->property("text").toString();
-        QVERIFY(texts[3].contains(QRegularExpression("^.*2000.*\nKestrelworks\nWritten By:  \\S.*$")));
+        // The notice names the licence the program is given under.
+        QVERIFY(texts[3].contains(
+            QRegularExpression("^Copyright \\(C\\) 2000, GPL-3\\.0-or-later\nKestrelworks\nWritten By:  \\S.*$")));
         texts.removeAt(3);
         QCOMPARE(texts, (QStringList{"About Drawsmith", "Drawsmith", "Version 1.0.0",
                                      "Please Click Here to Visit Our Website:\n" + AppInfo::kHomePage +
