@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPushButton>
@@ -66,6 +67,8 @@ QStringList Captions(QWidget *window, const QStringList &names)
             add(label->text());
         if (auto *button = qobject_cast<QAbstractButton *>(widget))
             add(button->text());
+        if (auto *box = qobject_cast<QLineEdit *>(widget))
+            add(box->text());
         if (auto *document = qobject_cast<QTextEdit *>(widget))
             add(document->toPlainText());
         if (auto *combo = qobject_cast<QComboBox *>(widget)) {
@@ -238,8 +241,8 @@ private slots:
         QTest::newRow("odds") << text(FormatOdds(13983816)) << "13983816";
 
         std::vector<GameRecord> games;
-        QTest::newRow("bad value") << text(ParseCatalogue("A,6,x,9,0,0\r\n", games).Message())
-                                   << "\"x\"";
+        QTest::newRow("bad value") << text(ParseCatalogue("A,6,x y,9,0,0\r\n", games).Message())
+                                   << "\"x y\"";
         QTest::newRow("short file") << text(ParseCatalogue("A,6,1\r\n", games).Message())
                                     << "1";
         const std::string folder = QDir::tempPath().toStdString();
@@ -258,7 +261,9 @@ private slots:
             for (const char *language : {"de", "es"}) {
                 InstallTranslations(QLocale(QString::fromLatin1(language)));
                 const QString translated = CoreText(text.toStdString());
-                QVERIFY2(translated != text, qPrintable(text));
+                const QStringList lines = translated.split(QLatin1Char('\n'));
+                for (const QString &line : text.split(QLatin1Char('\n')))
+                    QVERIFY2(!lines.contains(line), qPrintable(translated));
                 QVERIFY2(translated.contains(part), qPrintable(translated));
                 QCOMPARE(translated.count(QLatin1Char('\n')), text.count(QLatin1Char('\n')));
             }
