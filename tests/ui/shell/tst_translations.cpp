@@ -46,7 +46,7 @@ struct Fakes final : MessageBoxes, SettingsStore, EventPump, WindowHub
 
 bool IsWords(const QString &text)
 {
-    return text.contains(QRegularExpression(QStringLiteral("[A-Za-z]{2}")));
+    return text.contains(QRegularExpression(QStringLiteral("\\p{L}")));
 }
 
 // Every text a user or an assistive tool meets in the window, in a fixed order;
