@@ -16,6 +16,8 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-webengine-dev qt6-tools-dev qt6-svg-dev
     qt6-image-formats-plugins libgl-dev fonts-liberation fonts-urw-base35 fonts-dejavu-core)
+# The translation tools, and Qt's own translations for the standard buttons.
+packages+=(qt6-l10n-tools qt6-translations-l10n)
 if [ "$mode" = test ]; then
     # Window tests under a virtual display, the end-to-end test through the
     # accessibility bus, and the registry test under wine.

@@ -411,7 +411,7 @@
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation>&amp;Systeminformationen...</translation>
+        <translation>&amp;Systeminfo...</translation>
     </message>
     <message>
         <source>About %1</source>

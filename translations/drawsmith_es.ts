@@ -292,7 +292,7 @@
     </message>
     <message>
         <source>Good Luck With Your Picks!</source>
-        <translation>¡Buena suerte con sus números!</translation>
+        <translation>¡Suerte con sus números!</translation>
     </message>
     <message>
         <source>Select a Game to Start</source>
@@ -328,7 +328,7 @@
     </message>
     <message>
         <source>Odds of Wining Grand Prize</source>
-        <translation>Probabilidades del primer premio</translation>
+        <translation>Probabilidad de premio mayor</translation>
     </message>
     <message>
         <source>Visit The Web Site</source>
@@ -411,7 +411,7 @@
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation>Información del &amp;sistema...</translation>
+        <translation>Info &amp;sistema...</translation>
     </message>
     <message>
         <source>About %1</source>
