@@ -139,8 +139,7 @@ void frmAboutLotto::CreateControls()
 
     m_cmdOK = AddButton(this, "cmdOK", tr("OK"), TwipsRect(4245, 2625, 1260, 345));
     m_cmdOK->setDefault(true);
-    m_cmdSysInfo =
-        AddButton(this, "cmdSysInfo", tr("&System Info..."), TwipsRect(4260, 3075, 1245, 345));
+    m_cmdSysInfo = AddButton(this, "cmdSysInfo", tr("&System Info..."), TwipsRect(4260, 3075, 1245, 345));
     setTabOrder(m_cmdOK, m_cmdSysInfo);
     m_cmdOK->setFocus();
 }
@@ -155,7 +154,8 @@ void frmAboutLotto::FillTexts()
                                     AppInfo::kMaker, tr("Written By:  %1").arg(kAuthor)});
     SetLabelText(m_label1, {tr("Please Click Here to Visit Our Website:"), AppInfo::kHomePage,
                             tr("You Must Have an Existing Internet Connection")});
-    SetLabelText(m_lblDisclaimer, {tr("Warning:"), tr("Gambling is addictive!"), tr("Please be responsible")});
+    SetLabelText(m_lblDisclaimer,
+                 {tr("Warning:"), tr("Gambling is addictive!"), tr("Please be responsible")});
 }
 
 void frmAboutLotto::ConnectControls()

@@ -129,9 +129,9 @@ void frmLottoBrowser::CreateControls()
     {
         const char *key;
         const char *icon;
-    } buttons[] = {{QT_TR_NOOP("Back"), "back"},       {QT_TR_NOOP("Forward"), "forward"},
-                   {QT_TR_NOOP("Stop"), "stop"},       {QT_TR_NOOP("Refresh"), "refresh"},
-                   {QT_TR_NOOP("Home"), "home"},       {QT_TR_NOOP("Search"), "search"}};
+    } buttons[] = {{QT_TR_NOOP("Back"), "back"}, {QT_TR_NOOP("Forward"), "forward"},
+                   {QT_TR_NOOP("Stop"), "stop"}, {QT_TR_NOOP("Refresh"), "refresh"},
+                   {QT_TR_NOOP("Home"), "home"}, {QT_TR_NOOP("Search"), "search"}};
     for (const auto &button : buttons) {
         // The English name stays the button's key; the user sees it translated.
         const QString key = QString::fromLatin1(button.key);

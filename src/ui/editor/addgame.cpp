@@ -27,8 +27,8 @@ namespace {
 // English names of the placeholder and tool-tips; tr() gives them in the user's language.
 const char *const kUntitledGame = QT_TRANSLATE_NOOP("AddGame", "Untitled Game");
 
-const char *const kNameTip =
-    QT_TRANSLATE_NOOP("AddGame", "Edit \"Untitled Game\" to Add Game or Click Down Arrow to Edit Existing Game");
+const char *const kNameTip = QT_TRANSLATE_NOOP(
+    "AddGame", "Edit \"Untitled Game\" to Add Game or Click Down Arrow to Edit Existing Game");
 const char *const kChoicesTip = QT_TRANSLATE_NOOP("AddGame", "Number of Choices, Not Including PowerBall");
 const char *const kPowerBallTip =
     QT_TRANSLATE_NOOP("AddGame", "Check This Box if Game has a \"PowerBall\" or Extra Separate Choice");
@@ -161,16 +161,14 @@ void AddGame::CreateControls(QWidget *client)
         push->setDefault(false);
         return push;
     };
-    m_cmdDelete = button(QStringLiteral("cmdDelete"), tr("Delete Game"),
-                         tr("Delete Lottery Game"), TwipsRect(240, 3720, 1575, 495));
+    m_cmdDelete = button(QStringLiteral("cmdDelete"), tr("Delete Game"), tr("Delete Lottery Game"),
+                         TwipsRect(240, 3720, 1575, 495));
     m_cmdSave = button(QStringLiteral("cmdSave"), tr("&Add and Save New Game "),
                        tr("Save New Game and Return"), TwipsRect(2040, 3720, 2295, 495));
-    m_cmdSaveChanges =
-        button(QStringLiteral("cmdSaveChanges"), tr("&Save Changes to Game"),
-               tr("Save Changes to Game and Return"), TwipsRect(2040, 3720, 2295, 495));
-    m_cmdCancel =
-        button(QStringLiteral("cmdCancel"), tr("&Cancel"),
-               tr("Return With No Changes or Additions"), TwipsRect(4560, 3720, 1095, 495));
+    m_cmdSaveChanges = button(QStringLiteral("cmdSaveChanges"), tr("&Save Changes to Game"),
+                              tr("Save Changes to Game and Return"), TwipsRect(2040, 3720, 2295, 495));
+    m_cmdCancel = button(QStringLiteral("cmdCancel"), tr("&Cancel"),
+                         tr("Return With No Changes or Additions"), TwipsRect(4560, 3720, 1095, 495));
     m_cmdDelete->hide();
     m_cmdSaveChanges->hide();
 }

@@ -12,8 +12,8 @@
 #include "windowhub.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -46,7 +46,8 @@ public:
     }
     void ReportWriteFailure(const std::string &message) override
     {
-        m_boxes.Inform(m_parent, CoreText(message), QCoreApplication::translate("FrmMain", "Data File Error"));
+        m_boxes.Inform(m_parent, CoreText(message),
+                       QCoreApplication::translate("FrmMain", "Data File Error"));
     }
 
 private:

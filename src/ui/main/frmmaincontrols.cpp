@@ -107,8 +107,7 @@ void FrmMain::CreateControls()
         Describe(field, text, toolTip);
     };
 
-    label(m_label1, "Label1", tr("Select a Game to Start"), TwipsRect(330, 120, 7335, 480), 18,
-          true);
+    label(m_label1, "Label1", tr("Select a Game to Start"), TwipsRect(330, 120, 7335, 480), 18, true);
     for (int slot = 0; slot < PickGenerator::kSlots; ++slot) {
         QLineEdit *&pick = m_picks[slot];
         box(pick, "", QString::number(slot + 1), TwipsRect(kPickLefts[slot], 600, 1000, 885));
@@ -139,17 +138,15 @@ void FrmMain::CreateControls()
     rangeBox(m_txtLow, "txtLow", 2640);
     label(m_lblHigh, "lblHigh", tr("Highest Number"), TwipsRect(360, 3000, 1455, 255), 8, false);
     rangeBox(m_txtHigh, "txtHigh", 3000);
-    label(m_lblLowPower, "lblLowPower", tr("Lowest Power Ball"), TwipsRect(360, 3360, 1455, 255),
-          8, false);
+    label(m_lblLowPower, "lblLowPower", tr("Lowest Power Ball"), TwipsRect(360, 3360, 1455, 255), 8, false);
     rangeBox(m_txtLowPower, "txtLowPower", 3360);
-    label(m_lblHighPower, "lblHighPower", tr("Highest Power Ball"),
-          TwipsRect(360, 3720, 1455, 255), 8, false);
+    label(m_lblHighPower, "lblHighPower", tr("Highest Power Ball"), TwipsRect(360, 3720, 1455, 255), 8,
+          false);
     rangeBox(m_txtHighPower, "txtHighPower", 3720);
     for (QLabel *hidden : {m_lblLow, m_lblHigh, m_lblLowPower, m_lblHighPower})
         hidden->hide();
 
-    label(m_lblProgress, "lblProgress", tr("Working..."), TwipsRect(5040, 3600, 2535, 255), 9.75,
-          true);
+    label(m_lblProgress, "lblProgress", tr("Working..."), TwipsRect(5040, 3600, 2535, 255), 9.75, true);
     m_lblProgress->hide();
     m_barVal = new QProgressBar(client);
     m_barVal->setObjectName(QStringLiteral("BarVal"));
@@ -160,8 +157,8 @@ void FrmMain::CreateControls()
     Describe(m_barVal, {});
     m_barVal->hide();
 
-    label(m_lblOdds, "lblOdds", tr("Odds of Wining Grand Prize"), TwipsRect(360, 4080, 1455, 495),
-          9.75, false);
+    label(m_lblOdds, "lblOdds", tr("Odds of Wining Grand Prize"), TwipsRect(360, 4080, 1455, 495), 9.75,
+          false);
     m_lblOdds->setWordWrap(true);
     m_lblOdds->hide();
     box(m_txtOdds, "txtOdds", {}, TwipsRect(1920, 4080, 2415, 495));
@@ -169,14 +166,12 @@ void FrmMain::CreateControls()
     SetColours(m_txtOdds, QPalette::Text, Qt::blue);
     SetColours(m_txtOdds, QPalette::Base, buttonFace);
 
-    button(m_cmdBrowser, "cmdBrowser", tr("Visit The Web Site"), TwipsRect(480, 4680, 4335, 375),
-           {});
+    button(m_cmdBrowser, "cmdBrowser", tr("Visit The Web Site"), TwipsRect(480, 4680, 4335, 375), {});
     button(m_cmdStart, "cmdStart", tr("&Start"), TwipsRect(5280, 4680, 975, 375),
            tr("Starts Number Calculations"));
     button(m_cmpStop, "cmpStop", tr("Sto&p"), TwipsRect(5280, 4680, 975, 375),
            tr("Stops Number Calculations"));
-    button(m_cmdExit, "cmdExit", tr("E&xit"), TwipsRect(6480, 4680, 855, 375),
-           tr("Exit the Program"));
+    button(m_cmdExit, "cmdExit", tr("E&xit"), TwipsRect(6480, 4680, 855, 375), tr("Exit the Program"));
     for (QPushButton *idle : {m_cmdStart, m_cmpStop}) {
         idle->hide();
         idle->setEnabled(false);

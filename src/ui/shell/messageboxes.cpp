@@ -39,11 +39,10 @@ bool QtMessageBoxes::Ask(QWidget *parent, const QString &prompt, const QString &
 bool AskOnline(MessageBoxes &boxes, QWidget *parent)
 {
     // Line by line, so that no translation can lose the line ends.
-    return boxes.Ask(parent,
-                     QCoreApplication::translate("AskOnline", "You Must Already be on-line.") +
-                         QStringLiteral("\r\n") +
-                         QCoreApplication::translate("AskOnline", "If Not, Click \"No\", Connect to the Internet") +
-                         QStringLiteral("\r\n") +
-                         QCoreApplication::translate("AskOnline", "Then Select This Feature!"),
-                     QCoreApplication::translate("AskOnline", "Are You On-line?"));
+    return boxes.Ask(
+        parent,
+        QCoreApplication::translate("AskOnline", "You Must Already be on-line.") + QStringLiteral("\r\n") +
+            QCoreApplication::translate("AskOnline", "If Not, Click \"No\", Connect to the Internet") +
+            QStringLiteral("\r\n") + QCoreApplication::translate("AskOnline", "Then Select This Feature!"),
+        QCoreApplication::translate("AskOnline", "Are You On-line?"));
 }

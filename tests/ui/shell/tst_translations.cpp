@@ -16,12 +16,12 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QLibraryInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTextEdit>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <QtTest>
 
 #include <functional>
@@ -124,7 +124,8 @@ private slots:
         InstallTranslations(QLocale(QStringLiteral("es_ES"))); // replaced by the next
         QCOMPARE(InstallTranslations(locale), language);
         QCOMPARE(CurrentLanguage(), language);
-        QCOMPARE(QCoreApplication::translate("FrmMain", "&Start") == QLatin1String("&Start"), language == "en");
+        QCOMPARE(QCoreApplication::translate("FrmMain", "&Start") == QLatin1String("&Start"),
+                 language == "en");
     }
 
     // A text left out of tr() or out of the translation stays English.
@@ -186,8 +187,10 @@ private slots:
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("yes");
-        QTest::newRow("English") << "en" << "&Yes";
-        QTest::newRow("German") << "de" << "&Ja";
+        QTest::newRow("English") << "en"
+                                 << "&Yes";
+        QTest::newRow("German") << "de"
+                                << "&Ja";
         QTest::newRow("Spanish") << "es" << QString::fromUtf8("&Sí");
     }
     void onlinePromptWithStandardButtons()
@@ -220,10 +223,13 @@ private slots:
         QTest::addColumn<QString>("part"); // what must survive translation
         const auto problem = [](GameEntry entry, bool confirmed) {
             const auto found = CheckGameEntry(entry, true, confirmed);
-            return found ? QStringList{QString::fromStdString(found->Prompt), QString::fromStdString(found->Title)}
+            return found ? QStringList{QString::fromStdString(found->Prompt),
+                                       QString::fromStdString(found->Title)}
                          : QStringList();
         };
-        const auto text = [](const std::string &message) { return QStringList{QString::fromStdString(message)}; };
+        const auto text = [](const std::string &message) {
+            return QStringList{QString::fromStdString(message)};
+        };
         GameEntry entry{"Untitled Game", "6", "1", "50", false, "1", "48"};
         QTest::newRow("placeholder name") << problem(entry, false) << "";
         entry.Name = "A, B";
@@ -241,10 +247,8 @@ private slots:
         QTest::newRow("odds") << text(FormatOdds(13983816)) << "13983816";
 
         std::vector<GameRecord> games;
-        QTest::newRow("bad value") << text(ParseCatalogue("A,6,x y,9,0,0\r\n", games).Message())
-                                   << "\"x y\"";
-        QTest::newRow("short file") << text(ParseCatalogue("A,6,1\r\n", games).Message())
-                                    << "1";
+        QTest::newRow("bad value") << text(ParseCatalogue("A,6,x y,9,0,0\r\n", games).Message()) << "\"x y\"";
+        QTest::newRow("short file") << text(ParseCatalogue("A,6,1\r\n", games).Message()) << "1";
         const std::string folder = QDir::tempPath().toStdString();
         QTest::newRow("folder in the way")
             << text("The new data file could not be written.\n" + WriteDefaultCatalogue(folder).Message())
