@@ -1,6 +1,6 @@
 // Pictures of the main window after start-up and after a run, of the game editor
 // as it opens, and of the About box and help window, for a look by eye.
-//   drawsmith_main_screenshot <folder>   (best under xvfb-run)
+//   drawsmith_main_screenshot <folder>   (best under xvfb-run; LANGUAGE=de for German)
 #include "addgame.h"
 #include "appicon.h"
 #include "benchsupport.h"
@@ -10,9 +10,11 @@
 #include "frmhelp.h"
 #include "frmmain.h"
 #include "gamerecord.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLocale>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QWindow>
@@ -24,6 +26,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setWindowIcon(AppIcon());
     QApplication::setFont(FormFont());
+    InstallTranslations(QLocale::system());
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
     QtEventPump pump;
     BenchWindow bench(QStringLiteral("3"), pump);

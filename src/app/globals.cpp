@@ -125,7 +125,9 @@ QWidget *Globals::CreateBrowser()
             return plugin->CreateBrowser();
         errors += loader.errorString() + QLatin1Char('\n');
     }
-    m_boxes.Inform(nullptr, QStringLiteral("The web browser could not be started:\n") + errors.trimmed(),
+    m_boxes.Inform(nullptr,
+                   QCoreApplication::translate("Globals", "The web browser could not be started:\n%1")
+                       .arg(errors.trimmed()),
                    AppInfo::kTitle);
     return nullptr;
 }

@@ -9,8 +9,10 @@
 #include "messageboxes.h"
 #include "platform.h"
 #include "settingsstore.h"
+#include "translations.h"
 
 #include <QApplication>
+#include <QLocale>
 
 int RunProgram(int argc, char *argv[], const std::function<void(QWidget *)> &beforeShow)
 {
@@ -25,6 +27,7 @@ int RunProgram(int argc, char *argv[], const std::function<void(QWidget *)> &bef
                                             .arg(AppInfo::kVersionRevision));
     QApplication::setWindowIcon(AppIcon());
     QApplication::setDesktopFileName(QStringLiteral("drawsmith"));
+    InstallTranslations(QLocale::system());
 
     QtMessageBoxes boxes;
     QtSettingsStore settings;

@@ -78,7 +78,7 @@ void SetLabelText(QLabel *label, const QStringList &lines)
 
 QString VersionLine(int major, int minor, int revision)
 {
-    return QStringLiteral("Version %1.%2.%3").arg(major).arg(minor).arg(revision);
+    return frmAboutLotto::tr("Version %1.%2.%3").arg(major).arg(minor).arg(revision);
 }
 
 frmAboutLotto::frmAboutLotto(WindowHub &hub, MessageBoxes &boxes, SysInfoServices *services, QWidget *parent)
@@ -120,7 +120,7 @@ void frmAboutLotto::CreateControls()
     QPalette red = m_label1->palette();
     red.setColor(QPalette::WindowText, QColor(255, 0, 0));
     m_label1->setPalette(red);
-    const QString tip = QStringLiteral("Click Here to Visit My Website (You must already be on-line)");
+    const QString tip = tr("Click Here to Visit My Website (You must already be on-line)");
     m_label1->setToolTip(tip);
     m_label1->setAccessibleDescription(tip);
     m_label1->setCursor(Qt::PointingHandCursor);
@@ -137,26 +137,26 @@ void frmAboutLotto::CreateControls()
 
     m_lblDisclaimer = AddLabel(this, "lblDisclaimer", TwipsRect(255, 2625, 3870, 825), kFormPointSize);
 
-    m_cmdOK = AddButton(this, "cmdOK", QStringLiteral("OK"), TwipsRect(4245, 2625, 1260, 345));
+    m_cmdOK = AddButton(this, "cmdOK", tr("OK"), TwipsRect(4245, 2625, 1260, 345));
     m_cmdOK->setDefault(true);
-    m_cmdSysInfo =
-        AddButton(this, "cmdSysInfo", QStringLiteral("&System Info..."), TwipsRect(4260, 3075, 1245, 345));
+    m_cmdSysInfo = AddButton(this, "cmdSysInfo", tr("&System Info..."), TwipsRect(4260, 3075, 1245, 345));
     setTabOrder(m_cmdOK, m_cmdSysInfo);
     m_cmdOK->setFocus();
 }
 
 void frmAboutLotto::FillTexts()
 {
-    setWindowTitle(QStringLiteral("About ") + AppInfo::kTitle);
+    setWindowTitle(tr("About %1").arg(AppInfo::kTitle));
     SetLabelText(m_lblVersion,
                  {VersionLine(AppInfo::kVersionMajor, AppInfo::kVersionMinor, AppInfo::kVersionRevision)});
     SetLabelText(m_lblTitle, {AppInfo::kTitle});
+    // The notice names the licence, which reads the same in every language.
     SetLabelText(m_lblDescription, {QStringLiteral("Copyright (C) 2000, GPL-3.0-or-later"),
-                                    AppInfo::kMaker, QStringLiteral("Written By:  ") + kAuthor});
-    SetLabelText(m_label1, {QStringLiteral("Please Click Here to Visit Our Website:"), AppInfo::kHomePage,
-                            QStringLiteral("You Must Have an Existing Internet Connection")});
-    SetLabelText(m_lblDisclaimer, {QStringLiteral("Warning:"), QStringLiteral("Gambling is addictive!"),
-                                   QStringLiteral("Please be responsible")});
+                                    AppInfo::kMaker, tr("Written By:  %1").arg(kAuthor)});
+    SetLabelText(m_label1, {tr("Please Click Here to Visit Our Website:"), AppInfo::kHomePage,
+                            tr("You Must Have an Existing Internet Connection")});
+    SetLabelText(m_lblDisclaimer,
+                 {tr("Warning:"), tr("Gambling is addictive!"), tr("Please be responsible")});
 }
 
 void frmAboutLotto::ConnectControls()
@@ -208,5 +208,5 @@ void frmAboutLotto::StartSysInfo()
     } catch (...) {
         // Whatever went wrong, the user hears the one message below.
     }
-    m_boxes.Inform(this, QStringLiteral("System Information Is Unavailable At This Time"), AppInfo::kTitle);
+    m_boxes.Inform(this, tr("System Information Is Unavailable At This Time"), AppInfo::kTitle);
 }

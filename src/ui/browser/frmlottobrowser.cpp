@@ -96,7 +96,7 @@ frmLottoBrowser::frmLottoBrowser(const BrowserAddresses &addresses, QWidget *par
 
     setObjectName(QStringLiteral("frmLottoBrowser"));
     setFont(FormFont());
-    setWindowTitle(AppInfo::kMaker + QStringLiteral(" - ") + AppInfo::kTitle + QStringLiteral(" Browser"));
+    setWindowTitle(tr("%1 - %2 Browser").arg(AppInfo::kMaker, AppInfo::kTitle));
     CreateControls();
     CreateConnections();
 
@@ -129,17 +129,20 @@ void frmLottoBrowser::CreateControls()
     {
         const char *key;
         const char *icon;
-    } buttons[] = {{"Back", "back"},       {"Forward", "forward"}, {"Stop", "stop"},
-                   {"Refresh", "refresh"}, {"Home", "home"},       {"Search", "search"}};
+    } buttons[] = {{QT_TR_NOOP("Back"), "back"}, {QT_TR_NOOP("Forward"), "forward"},
+                   {QT_TR_NOOP("Stop"), "stop"}, {QT_TR_NOOP("Refresh"), "refresh"},
+                   {QT_TR_NOOP("Home"), "home"}, {QT_TR_NOOP("Search"), "search"}};
     for (const auto &button : buttons) {
+        // The English name stays the button's key; the user sees it translated.
         const QString key = QString::fromLatin1(button.key);
-        QAction *action = m_tbToolBar->addAction(ToolIcon(QString::fromLatin1(button.icon)), key);
+        const QString caption = tr(button.key);
+        QAction *action = m_tbToolBar->addAction(ToolIcon(QString::fromLatin1(button.icon)), caption);
         action->setObjectName(key);
         action->setData(key);
-        action->setToolTip(key);
+        action->setToolTip(caption);
         if (QWidget *widget = m_tbToolBar->widgetForAction(action)) {
             widget->setObjectName(key);
-            Describe(widget, key, key);
+            Describe(widget, caption, caption);
         }
     }
 
@@ -164,10 +167,10 @@ void frmLottoBrowser::CreateControls()
     m_imgNY = makeLink("imgNY", "newyork", TwipsRect(6120, 0, 1515, 555));
     m_imgTexas = makeLink("imgTexas", "texas", TwipsRect(7920, 0, 1935, 645));
 
-    m_lblAddress = new QLabel(QStringLiteral("&Address:"), m_picAddress);
+    m_lblAddress = new QLabel(tr("&Address:"), m_picAddress);
     m_lblAddress->setObjectName(QStringLiteral("lblAddress"));
     m_lblAddress->setGeometry(TwipsRect(45, 540, 3075, 255));
-    Describe(m_lblAddress, QStringLiteral("Address:"));
+    Describe(m_lblAddress, m_lblAddress->text());
 
     m_cboAddress = new QComboBox(m_picAddress);
     m_cboAddress->setObjectName(QStringLiteral("cboAddress"));
@@ -351,7 +354,7 @@ void frmLottoBrowser::tbToolBar_ButtonClick(const QString &key)
 void frmLottoBrowser::timTimer_Timer()
 {
     if (Busy()) {
-        setWindowTitle(QStringLiteral("Working..."));
+        setWindowTitle(tr("Working..."));
         return;
     }
     m_timTimer->stop();

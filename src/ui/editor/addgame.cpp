@@ -1,6 +1,7 @@
 #include "addgame.h"
 
 #include "appicon.h"
+#include "coretext.h"
 #include "describe.h"
 #include "formfont.h"
 #include "gamelist.h"
@@ -23,17 +24,18 @@
 #include <array>
 
 namespace {
-const QString kUntitledGame = QStringLiteral("Untitled Game");
+// English names of the placeholder and tool-tips; tr() gives them in the user's language.
+const char *const kUntitledGame = QT_TRANSLATE_NOOP("AddGame", "Untitled Game");
 
-const QString kNameTip =
-    QStringLiteral("Edit \"Untitled Game\" to Add Game or Click Down Arrow to Edit Existing Game");
-const QString kChoicesTip = QStringLiteral("Number of Choices, Not Including PowerBall");
-const QString kPowerBallTip =
-    QStringLiteral("Check This Box if Game has a \"PowerBall\" or Extra Separate Choice");
-const QString kLowTip = QStringLiteral("Lowest Lottery Number (Usually \"1\")");
-const QString kHighTip = QStringLiteral("Highest Lottery Number");
-const QString kPowerLowTip = QStringLiteral("Lowest PowerBall Number (Usually \"1\")");
-const QString kPowerHighTip = QStringLiteral("Highest PowerBall Number");
+const char *const kNameTip = QT_TRANSLATE_NOOP(
+    "AddGame", "Edit \"Untitled Game\" to Add Game or Click Down Arrow to Edit Existing Game");
+const char *const kChoicesTip = QT_TRANSLATE_NOOP("AddGame", "Number of Choices, Not Including PowerBall");
+const char *const kPowerBallTip =
+    QT_TRANSLATE_NOOP("AddGame", "Check This Box if Game has a \"PowerBall\" or Extra Separate Choice");
+const char *const kLowTip = QT_TRANSLATE_NOOP("AddGame", "Lowest Lottery Number (Usually \"1\")");
+const char *const kHighTip = QT_TRANSLATE_NOOP("AddGame", "Highest Lottery Number");
+const char *const kPowerLowTip = QT_TRANSLATE_NOOP("AddGame", "Lowest PowerBall Number (Usually \"1\")");
+const char *const kPowerHighTip = QT_TRANSLATE_NOOP("AddGame", "Highest PowerBall Number");
 
 void Place(QWidget *control, const QString &objectName, const QString &caption, const QString &toolTip,
            const QRect &place)
@@ -61,7 +63,7 @@ AddGame::AddGame(GameCatalogue &catalogue, WindowHub &hub, MessageBoxes &boxes, 
     : QDialog(parent), m_catalogue(catalogue), m_hub(hub), m_boxes(boxes)
 {
     setObjectName(QStringLiteral("AddGame"));
-    setWindowTitle(QStringLiteral("Add a Game to the Drawsmith"));
+    setWindowTitle(tr("Add a Game to the Drawsmith"));
     setWindowIcon(AppIcon());
     setModal(true);
     setFont(FormFont());
@@ -87,27 +89,27 @@ void AddGame::CreateControls(QWidget *client)
     struct LabelSpec
     {
         const char *caption;
-        const QString &toolTip;
+        const char *toolTip;
         QRect place;
     };
     const std::array<LabelSpec, 6> labels{{
-        {"Name of New Game", kNameTip, TwipsRect(120, 360, 1935, 255)},
-        {"Numbers to Pick?", kChoicesTip, TwipsRect(120, 1440, 1575, 255)},
-        {"Lowest Number", kLowTip, TwipsRect(120, 2040, 1455, 255)},
-        {"Highest Number", kHighTip, TwipsRect(120, 2640, 1455, 255)},
-        {"Highest PowerBall", kPowerHighTip, TwipsRect(3120, 2640, 1695, 255)},
-        {"Lowest PowerBall", kPowerLowTip, TwipsRect(3120, 2040, 1695, 255)},
+        {QT_TR_NOOP("Name of New Game"), kNameTip, TwipsRect(120, 360, 1935, 255)},
+        {QT_TR_NOOP("Numbers to Pick?"), kChoicesTip, TwipsRect(120, 1440, 1575, 255)},
+        {QT_TR_NOOP("Lowest Number"), kLowTip, TwipsRect(120, 2040, 1455, 255)},
+        {QT_TR_NOOP("Highest Number"), kHighTip, TwipsRect(120, 2640, 1455, 255)},
+        {QT_TR_NOOP("Highest PowerBall"), kPowerHighTip, TwipsRect(3120, 2640, 1695, 255)},
+        {QT_TR_NOOP("Lowest PowerBall"), kPowerLowTip, TwipsRect(3120, 2040, 1695, 255)},
     }};
     for (std::size_t index = 0; index < labels.size(); ++index) {
-        const QString caption = QString::fromLatin1(labels[index].caption);
+        const QString caption = tr(labels[index].caption);
         auto *label = new QLabel(caption, client);
-        Place(label, QStringLiteral("Label1"), caption, labels[index].toolTip, labels[index].place);
+        Place(label, QStringLiteral("Label1"), caption, tr(labels[index].toolTip), labels[index].place);
         label->setProperty("index", int(index));
         PaintCaptionBlue(label);
     }
 
     m_myGames = new QComboBox(client);
-    Place(m_myGames, QStringLiteral("MyGames"), {}, kNameTip, TwipsRect(2160, 360, 3495, 315));
+    Place(m_myGames, QStringLiteral("MyGames"), {}, tr(kNameTip), TwipsRect(2160, 360, 3495, 315));
     // The list holds exactly the catalogue, and what is typed is a new name.
     MakeListPicksOnly(m_myGames);
 
@@ -127,25 +129,25 @@ void AddGame::CreateControls(QWidget *client)
         Place(upDown, name, {}, buddy->toolTip(), place);
         return upDown;
     };
-    m_choiceNum = numberBox(QStringLiteral("ChoiceNum"), QStringLiteral("6"), kChoicesTip,
+    m_choiceNum = numberBox(QStringLiteral("ChoiceNum"), QStringLiteral("6"), tr(kChoicesTip),
                             TwipsRect(1880, 1380, 300, 360), false);
     m_upDown2 = spin(m_choiceNum, QStringLiteral("UpDown2"), 0, 7, 5, TwipsRect(2175, 1340, 240, 450));
 
-    m_isPowerBall = new QCheckBox(QStringLiteral("Is there a PowerBall?"), client);
-    Place(m_isPowerBall, QStringLiteral("IsPowerBall"), m_isPowerBall->text(), kPowerBallTip,
+    m_isPowerBall = new QCheckBox(tr("Is there a PowerBall?"), client);
+    Place(m_isPowerBall, QStringLiteral("IsPowerBall"), m_isPowerBall->text(), tr(kPowerBallTip),
           TwipsRect(3120, 1375, 2295, 375));
     PaintCaptionBlue(m_isPowerBall);
 
-    m_lowNum = numberBox(QStringLiteral("LowNum"), QStringLiteral("1"), kLowTip,
+    m_lowNum = numberBox(QStringLiteral("LowNum"), QStringLiteral("1"), tr(kLowTip),
                          TwipsRect(1680, 1980, 495, 360), true);
     m_upDownLow = spin(m_lowNum, QStringLiteral("UpDownLow"), 0, 100, 1, TwipsRect(2160, 1935, 240, 450));
-    m_powerLow = numberBox(QStringLiteral("PowerLow"), QStringLiteral("1"), kPowerLowTip,
+    m_powerLow = numberBox(QStringLiteral("PowerLow"), QStringLiteral("1"), tr(kPowerLowTip),
                            TwipsRect(4920, 1980, 495, 360), true);
     m_upDown3 = spin(m_powerLow, QStringLiteral("UpDown3"), 1, 100, 1, TwipsRect(5400, 1935, 240, 450));
-    m_highNum = numberBox(QStringLiteral("HighNum"), QStringLiteral("50"), kHighTip,
+    m_highNum = numberBox(QStringLiteral("HighNum"), QStringLiteral("50"), tr(kHighTip),
                           TwipsRect(1680, 2640, 495, 360), true);
     m_upDown1 = spin(m_highNum, QStringLiteral("UpDown1"), 0, 100, 50, TwipsRect(2160, 2580, 240, 450));
-    m_powerHigh = numberBox(QStringLiteral("PowerHigh"), QStringLiteral("48"), kPowerHighTip,
+    m_powerHigh = numberBox(QStringLiteral("PowerHigh"), QStringLiteral("48"), tr(kPowerHighTip),
                             TwipsRect(4920, 2580, 495, 360), true);
     m_upDown4 = spin(m_powerHigh, QStringLiteral("UpDown4"), 0, 100, 48, TwipsRect(5400, 2535, 240, 450));
     SetPowerBallEnabled(false);
@@ -159,16 +161,14 @@ void AddGame::CreateControls(QWidget *client)
         push->setDefault(false);
         return push;
     };
-    m_cmdDelete = button(QStringLiteral("cmdDelete"), QStringLiteral("Delete Game"),
-                         QStringLiteral("Delete Lottery Game"), TwipsRect(240, 3720, 1575, 495));
-    m_cmdSave = button(QStringLiteral("cmdSave"), QStringLiteral("&Add and Save New Game "),
-                       QStringLiteral("Save New Game and Return"), TwipsRect(2040, 3720, 2295, 495));
-    m_cmdSaveChanges =
-        button(QStringLiteral("cmdSaveChanges"), QStringLiteral("&Save Changes to Game"),
-               QStringLiteral("Save Changes to Game and Return"), TwipsRect(2040, 3720, 2295, 495));
-    m_cmdCancel =
-        button(QStringLiteral("cmdCancel"), QStringLiteral("&Cancel"),
-               QStringLiteral("Return With No Changes or Additions"), TwipsRect(4560, 3720, 1095, 495));
+    m_cmdDelete = button(QStringLiteral("cmdDelete"), tr("Delete Game"), tr("Delete Lottery Game"),
+                         TwipsRect(240, 3720, 1575, 495));
+    m_cmdSave = button(QStringLiteral("cmdSave"), tr("&Add and Save New Game "),
+                       tr("Save New Game and Return"), TwipsRect(2040, 3720, 2295, 495));
+    m_cmdSaveChanges = button(QStringLiteral("cmdSaveChanges"), tr("&Save Changes to Game"),
+                              tr("Save Changes to Game and Return"), TwipsRect(2040, 3720, 2295, 495));
+    m_cmdCancel = button(QStringLiteral("cmdCancel"), tr("&Cancel"),
+                         tr("Return With No Changes or Additions"), TwipsRect(4560, 3720, 1095, 495));
     m_cmdDelete->hide();
     m_cmdSaveChanges->hide();
 }
@@ -180,16 +180,16 @@ void AddGame::CreateMenus()
     bar->setNativeMenuBar(false);
     layout()->setMenuBar(bar);
 
-    QAction *exit = bar->addAction(QStringLiteral("E&xit"));
+    QAction *exit = bar->addAction(tr("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &AddGame::reject);
 
-    QMenu *help = bar->addMenu(QStringLiteral("&Help"));
+    QMenu *help = bar->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    QAction *about = help->addAction(QStringLiteral("&About Drawsmith"));
+    QAction *about = help->addAction(tr("&About Drawsmith"));
     about->setObjectName(QStringLiteral("mnuAbout"));
     connect(about, &QAction::triggered, this, [this] { m_hub.ShowAbout(this); });
-    QAction *details = help->addAction(QStringLiteral("&Drawsmith Help"));
+    QAction *details = help->addAction(tr("&Drawsmith Help"));
     details->setObjectName(QStringLiteral("mnuHelpDetails"));
     connect(details, &QAction::triggered, this, [this] { m_hub.ShowHelp(this); });
 }
@@ -221,7 +221,7 @@ void AddGame::FillGameList()
     for (int row = 0; row < m_catalogue.GameCount && row < int(m_catalogue.Games.size()); ++row)
         m_myGames->addItem(QString::fromStdString(m_catalogue.Games[std::size_t(row)].Name));
     m_myGames->setCurrentIndex(-1);
-    m_myGames->setEditText(kUntitledGame);
+    m_myGames->setEditText(tr(kUntitledGame));
 }
 
 void AddGame::MyGamesClick(int position)
@@ -302,16 +302,15 @@ void AddGame::cmdDeleteClick()
     if (!m_catalogue.HasRow(row) || row >= int(m_catalogue.Games.size()))
         return;
     const QString name = QString::fromStdString(m_catalogue.Games[std::size_t(row)].Name);
-    const QString title = QStringLiteral("Are You Sure?");
-    if (!m_boxes.Ask(this, QStringLiteral("Delete - ") + name + QStringLiteral("?"), title)) {
+    const QString title = tr("Are You Sure?");
+    if (!m_boxes.Ask(this, tr("Delete - %1?").arg(name), title)) {
         MoveFocus(EntryFocus::MyGames);
         return;
     }
     if (m_catalogue.GameCount == 1 &&
         !m_boxes.Ask(this,
-                     name + QStringLiteral(" is the ") + QStringLiteral("last game!") +
-                         QStringLiteral("\r\n") + QStringLiteral("Deletion of ") + name +
-                         QStringLiteral(" will re-create data file."),
+                     tr("%1 is the last game!").arg(name) + QStringLiteral("\r\n") +
+                         tr("Deletion of %1 will re-create data file.").arg(name),
                      title)) {
         MoveFocus(EntryFocus::MyGames);
         return;
@@ -345,6 +344,9 @@ GameEntry AddGame::ReadEntry() const
 {
     GameEntry entry;
     entry.Name = m_myGames->currentText().toStdString();
+    // The entry rules know the add mode's placeholder by its English name.
+    if (!m_cmdSave->isHidden() && m_myGames->currentText() == tr(kUntitledGame))
+        entry.Name = kUntitledGame;
     entry.ChoicesText = m_choiceNum->text().toStdString();
     entry.LowText = m_lowNum->text().toStdString();
     entry.HighText = m_highNum->text().toStdString();
@@ -361,8 +363,8 @@ bool AddGame::PassesEntryRules(const GameEntry &entry, bool isNew)
         const std::optional<EntryProblem> problem = CheckGameEntry(entry, isNew, choicesConfirmed);
         if (!problem)
             return true;
-        const QString prompt = QString::fromStdString(problem->Prompt);
-        const QString title = QString::fromStdString(problem->Title);
+        const QString prompt = CoreText(problem->Prompt);
+        const QString title = CoreText(problem->Title);
         // A question is asked once; a Yes lets the rules after it run.
         if (problem->IsQuestion && !choicesConfirmed) {
             if (m_boxes.Ask(this, prompt, title)) {
@@ -398,5 +400,5 @@ void AddGame::MoveFocus(EntryFocus focus)
 void AddGame::ReportWriteFailure(const Status &status)
 {
     // Nothing is taken for done: the editor stays open with every entry kept.
-    m_boxes.Inform(this, QString::fromStdString(status.Message()), QStringLiteral("Data File Error"));
+    m_boxes.Inform(this, CoreText(status.Message()), tr("Data File Error"));
 }

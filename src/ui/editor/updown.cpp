@@ -24,8 +24,8 @@ UpDown::UpDown(QLineEdit *buddy, int minimum, int maximum, int value, QWidget *p
         arrow->setAccessibleName(name);
         connect(arrow, &QToolButton::clicked, this, [this, direction] { Step(direction); });
     };
-    setUpArrow(m_up, Qt::UpArrow, QStringLiteral("Up"), 1);
-    setUpArrow(m_down, Qt::DownArrow, QStringLiteral("Down"), -1);
+    setUpArrow(m_up, Qt::UpArrow, tr("Up"), 1);
+    setUpArrow(m_down, Qt::DownArrow, tr("Down"), -1);
 }
 
 void UpDown::Step(int direction)

@@ -2,6 +2,7 @@
 
 #include "appinfo.h"
 #include "messageboxes.h"
+#include "translations.h"
 #include "twips.h"
 #include "windowhub.h"
 
@@ -33,7 +34,10 @@ constexpr qreal kBoxPointSize = 9.75;
 QString HelpDocument()
 {
     LoadHelpResource();
-    QFile file(QStringLiteral(":/help/drawsmith-help.html"));
+    // The document in the language of the translations installed, English otherwise.
+    QFile file(QStringLiteral(":/help/drawsmith-help_%1.html").arg(CurrentLanguage()));
+    if (!file.exists())
+        file.setFileName(QStringLiteral(":/help/drawsmith-help.html"));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(file.readAll())
@@ -44,7 +48,7 @@ frmHelp::frmHelp(WindowHub &hub, MessageBoxes &boxes, QWidget *parent)
     : QMainWindow(parent), m_hub(hub), m_boxes(boxes)
 {
     setObjectName(QStringLiteral("frmHelp"));
-    setWindowTitle(QStringLiteral("Drawsmith Help"));
+    setWindowTitle(tr("Drawsmith Help"));
     CreateControls();
     CreateMenus();
     resize(TwipsToPixels(kInnerWidth), TwipsToPixels(kInnerHeight) + menuBar()->sizeHint().height());
@@ -83,7 +87,7 @@ void frmHelp::CreateControls()
 
 void frmHelp::CreateMenus()
 {
-    QAction *mnuBrowser = menuBar()->addAction(QStringLiteral("&Visit the Web Site"));
+    QAction *mnuBrowser = menuBar()->addAction(tr("&Visit the Web Site"));
     mnuBrowser->setObjectName(QStringLiteral("mnuBrowser"));
     connect(mnuBrowser, &QAction::triggered, this, &frmHelp::VisitWebSite);
 }

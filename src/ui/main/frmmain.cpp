@@ -2,6 +2,7 @@
 
 #include "addgame.h"
 #include "catalogueloader.h"
+#include "coretext.h"
 #include "gamerecord.h"
 #include "messageboxes.h"
 #include "numbertext.h"
@@ -12,6 +13,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -25,7 +27,6 @@
 namespace {
 const QString kSection = QStringLiteral("GameName");
 const QString kKey = QStringLiteral("Game");
-const QString kEditEntry = QStringLiteral("Edit or Add Lottery Game");
 
 // The recovery's questions, asked over the window once it is on screen.
 class WindowRecovery final : public RecoveryQuestions
@@ -35,17 +36,18 @@ public:
 
     bool AskCreateNewFile() override
     {
-        return m_boxes.Ask(m_parent, QStringLiteral("Create a New Data File?"),
-                           QStringLiteral("Data File Not Found!"));
+        return m_boxes.Ask(m_parent, QCoreApplication::translate("FrmMain", "Create a New Data File?"),
+                           QCoreApplication::translate("FrmMain", "Data File Not Found!"));
     }
     bool AskContinue() override
     {
-        return m_boxes.Ask(m_parent, QStringLiteral("Continue?"),
-                           QStringLiteral("You Must Have a Data File!"));
+        return m_boxes.Ask(m_parent, QCoreApplication::translate("FrmMain", "Continue?"),
+                           QCoreApplication::translate("FrmMain", "You Must Have a Data File!"));
     }
     void ReportWriteFailure(const std::string &message) override
     {
-        m_boxes.Inform(m_parent, QString::fromStdString(message), QStringLiteral("Data File Error"));
+        m_boxes.Inform(m_parent, CoreText(message),
+                       QCoreApplication::translate("FrmMain", "Data File Error"));
     }
 
 private:
@@ -90,7 +92,7 @@ bool FrmMain::TryLoadGameList()
     m_lotGame->clear();
     for (const GameRecord &game : m_catalogue.Games)
         m_lotGame->addItem(FromCatalogueText(game.Name));
-    m_lotGame->addItem(kEditEntry);
+    m_lotGame->addItem(tr("Edit or Add Lottery Game"));
 
     if (m_firstLoad) {
         m_catalogue.CurrentGame = SavedSelection();
@@ -186,7 +188,7 @@ bool FrmMain::ShowOdds()
                     value(m_txtLowPower), value(m_txtHighPower));
     if (!odds)
         return false;
-    m_txtOdds->setText(QString::fromStdString(FormatOdds(*odds)));
+    m_txtOdds->setText(CoreText(FormatOdds(*odds)));
     return true;
 }
 
@@ -244,7 +246,7 @@ void FrmMain::BrowserClick()
 void FrmMain::BeginRun()
 {
     m_lblProgress->show();
-    SetCaption(m_lblProgress, QStringLiteral("Working..."));
+    SetCaption(m_lblProgress, tr("Working..."));
     m_barVal->show();
     m_cmdStart->hide();
     m_cmpStop->show();
@@ -274,7 +276,7 @@ void FrmMain::ShowPowerBall(long long number)
 
 void FrmMain::EndRun()
 {
-    SetCaption(m_lblProgress, QStringLiteral("Good Luck With Your Picks!"));
+    SetCaption(m_lblProgress, tr("Good Luck With Your Picks!"));
     m_barVal->hide();
     m_cmdStart->show();
     m_cmpStop->hide();

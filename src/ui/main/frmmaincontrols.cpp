@@ -107,8 +107,7 @@ void FrmMain::CreateControls()
         Describe(field, text, toolTip);
     };
 
-    label(m_label1, "Label1", QStringLiteral("Select a Game to Start"), TwipsRect(330, 120, 7335, 480), 18,
-          true);
+    label(m_label1, "Label1", tr("Select a Game to Start"), TwipsRect(330, 120, 7335, 480), 18, true);
     for (int slot = 0; slot < PickGenerator::kSlots; ++slot) {
         QLineEdit *&pick = m_picks[slot];
         box(pick, "", QString::number(slot + 1), TwipsRect(kPickLefts[slot], 600, 1000, 885));
@@ -119,15 +118,15 @@ void FrmMain::CreateControls()
         pick->setTextMargins(0, 0, 0, 0);
         SetColours(pick, QPalette::Base, QColor(128, 255, 255));
     }
-    label(m_label3, "Label3", QStringLiteral("Game Selections"), TwipsRect(840, 1680, 2175, 255), 9.75, true);
-    label(m_label2, "Label2", QStringLiteral("Power Ball"), TwipsRect(5280, 1680, 1815, 480), 18, true);
+    label(m_label3, "Label3", tr("Game Selections"), TwipsRect(840, 1680, 2175, 255), 9.75, true);
+    label(m_label2, "Label2", tr("Power Ball"), TwipsRect(5280, 1680, 1815, 480), 18, true);
 
     m_lotGame = new QComboBox(client);
     m_lotGame->setObjectName(QStringLiteral("LotGame"));
     m_lotGame->setGeometry(TwipsRect(360, 2040, 3135, 315));
     MakeListPicksOnly(m_lotGame); // typing in its text area chooses nothing
     m_lotGame->setMaxVisibleItems(12);
-    Describe(m_lotGame, {}, QStringLiteral("Click Down Arrow to Choose, Add, or Edit Game"));
+    Describe(m_lotGame, {}, tr("Click Down Arrow to Choose, Add, or Edit Game"));
 
     box(m_txtPowerball, "txtPowerball", QStringLiteral("48"), TwipsRect(5640, 2160, 1125, 1095));
     m_txtPowerball->setAlignment(Qt::AlignCenter);
@@ -135,21 +134,19 @@ void FrmMain::CreateControls()
     m_txtPowerball->setTextMargins(0, 0, 0, 0);
     SetColours(m_txtPowerball, QPalette::Base, client->palette().color(QPalette::ToolTipBase));
 
-    label(m_lblLow, "lblLow", QStringLiteral("Lowest Number"), TwipsRect(360, 2640, 1455, 255), 8, false);
+    label(m_lblLow, "lblLow", tr("Lowest Number"), TwipsRect(360, 2640, 1455, 255), 8, false);
     rangeBox(m_txtLow, "txtLow", 2640);
-    label(m_lblHigh, "lblHigh", QStringLiteral("Highest Number"), TwipsRect(360, 3000, 1455, 255), 8, false);
+    label(m_lblHigh, "lblHigh", tr("Highest Number"), TwipsRect(360, 3000, 1455, 255), 8, false);
     rangeBox(m_txtHigh, "txtHigh", 3000);
-    label(m_lblLowPower, "lblLowPower", QStringLiteral("Lowest Power Ball"), TwipsRect(360, 3360, 1455, 255),
-          8, false);
+    label(m_lblLowPower, "lblLowPower", tr("Lowest Power Ball"), TwipsRect(360, 3360, 1455, 255), 8, false);
     rangeBox(m_txtLowPower, "txtLowPower", 3360);
-    label(m_lblHighPower, "lblHighPower", QStringLiteral("Highest Power Ball"),
-          TwipsRect(360, 3720, 1455, 255), 8, false);
+    label(m_lblHighPower, "lblHighPower", tr("Highest Power Ball"), TwipsRect(360, 3720, 1455, 255), 8,
+          false);
     rangeBox(m_txtHighPower, "txtHighPower", 3720);
     for (QLabel *hidden : {m_lblLow, m_lblHigh, m_lblLowPower, m_lblHighPower})
         hidden->hide();
 
-    label(m_lblProgress, "lblProgress", QStringLiteral("Working..."), TwipsRect(5040, 3600, 2535, 255), 9.75,
-          true);
+    label(m_lblProgress, "lblProgress", tr("Working..."), TwipsRect(5040, 3600, 2535, 255), 9.75, true);
     m_lblProgress->hide();
     m_barVal = new QProgressBar(client);
     m_barVal->setObjectName(QStringLiteral("BarVal"));
@@ -160,8 +157,8 @@ void FrmMain::CreateControls()
     Describe(m_barVal, {});
     m_barVal->hide();
 
-    label(m_lblOdds, "lblOdds", QStringLiteral("Odds of Wining Grand Prize"), TwipsRect(360, 4080, 1455, 495),
-          9.75, false);
+    label(m_lblOdds, "lblOdds", tr("Odds of Wining Grand Prize"), TwipsRect(360, 4080, 1455, 495), 9.75,
+          false);
     m_lblOdds->setWordWrap(true);
     m_lblOdds->hide();
     box(m_txtOdds, "txtOdds", {}, TwipsRect(1920, 4080, 2415, 495));
@@ -169,14 +166,12 @@ void FrmMain::CreateControls()
     SetColours(m_txtOdds, QPalette::Text, Qt::blue);
     SetColours(m_txtOdds, QPalette::Base, buttonFace);
 
-    button(m_cmdBrowser, "cmdBrowser", QStringLiteral("Visit The Web Site"), TwipsRect(480, 4680, 4335, 375),
-           {});
-    button(m_cmdStart, "cmdStart", QStringLiteral("&Start"), TwipsRect(5280, 4680, 975, 375),
-           QStringLiteral("Starts Number Calculations"));
-    button(m_cmpStop, "cmpStop", QStringLiteral("Sto&p"), TwipsRect(5280, 4680, 975, 375),
-           QStringLiteral("Stops Number Calculations"));
-    button(m_cmdExit, "cmdExit", QStringLiteral("E&xit"), TwipsRect(6480, 4680, 855, 375),
-           QStringLiteral("Exit the Program"));
+    button(m_cmdBrowser, "cmdBrowser", tr("Visit The Web Site"), TwipsRect(480, 4680, 4335, 375), {});
+    button(m_cmdStart, "cmdStart", tr("&Start"), TwipsRect(5280, 4680, 975, 375),
+           tr("Starts Number Calculations"));
+    button(m_cmpStop, "cmpStop", tr("Sto&p"), TwipsRect(5280, 4680, 975, 375),
+           tr("Stops Number Calculations"));
+    button(m_cmdExit, "cmdExit", tr("E&xit"), TwipsRect(6480, 4680, 855, 375), tr("Exit the Program"));
     for (QPushButton *idle : {m_cmdStart, m_cmpStop}) {
         idle->hide();
         idle->setEnabled(false);
@@ -187,18 +182,18 @@ void FrmMain::CreateMenus()
 {
     QMenuBar *bar = menuBar();
     // Exit and the web site act from the bar itself, without a drop-down.
-    m_mnuExit = new QAction(QStringLiteral("E&xit"), this);
+    m_mnuExit = new QAction(tr("E&xit"), this);
     m_mnuExit->setObjectName(QStringLiteral("mnuExit"));
     bar->addAction(m_mnuExit);
 
-    m_mnuHelpDetails = bar->addMenu(QStringLiteral("&Help"));
+    m_mnuHelpDetails = bar->addMenu(tr("&Help"));
     m_mnuHelpDetails->setObjectName(QStringLiteral("mnuHelpDetails"));
-    m_mnuAbout = m_mnuHelpDetails->addAction(QStringLiteral("&About Drawsmith"));
+    m_mnuAbout = m_mnuHelpDetails->addAction(tr("&About Drawsmith"));
     m_mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
-    m_mnuHelp = m_mnuHelpDetails->addAction(QStringLiteral("&Drawsmith Help"));
+    m_mnuHelp = m_mnuHelpDetails->addAction(tr("&Drawsmith Help"));
     m_mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
 
-    m_mnuBrowser = new QAction(QStringLiteral("&Visit The Web Site"), this);
+    m_mnuBrowser = new QAction(tr("&Visit The Web Site"), this);
     m_mnuBrowser->setObjectName(QStringLiteral("mnuBrowser"));
     bar->addAction(m_mnuBrowser);
 }

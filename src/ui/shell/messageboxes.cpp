@@ -2,6 +2,7 @@
 
 #include "appinfo.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace {
@@ -37,9 +38,11 @@ bool QtMessageBoxes::Ask(QWidget *parent, const QString &prompt, const QString &
 
 bool AskOnline(MessageBoxes &boxes, QWidget *parent)
 {
-    return boxes.Ask(parent,
-                     QStringLiteral("You Must Already be on-line.\r\n"
-                                    "If Not, Click \"No\", Connect to the Internet\r\n"
-                                    "Then Select This Feature!"),
-                     QStringLiteral("Are You On-line?"));
+    // Line by line, so that no translation can lose the line ends.
+    return boxes.Ask(
+        parent,
+        QCoreApplication::translate("AskOnline", "You Must Already be on-line.") + QStringLiteral("\r\n") +
+            QCoreApplication::translate("AskOnline", "If Not, Click \"No\", Connect to the Internet") +
+            QStringLiteral("\r\n") + QCoreApplication::translate("AskOnline", "Then Select This Feature!"),
+        QCoreApplication::translate("AskOnline", "Are You On-line?"));
 }

@@ -1,0 +1,499 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>AddGame</name>
+    <message>
+        <source>Untitled Game</source>
+        <translation>Unbenanntes Spiel</translation>
+    </message>
+    <message>
+        <source>Edit &quot;Untitled Game&quot; to Add Game or Click Down Arrow to Edit Existing Game</source>
+        <translation>„Unbenanntes Spiel“ überschreiben, um ein Spiel hinzuzufügen, oder auf den Pfeil klicken, um ein vorhandenes Spiel zu bearbeiten</translation>
+    </message>
+    <message>
+        <source>Number of Choices, Not Including PowerBall</source>
+        <translation>Anzahl der Zahlen pro Tipp, ohne Zusatzzahl</translation>
+    </message>
+    <message>
+        <source>Check This Box if Game has a &quot;PowerBall&quot; or Extra Separate Choice</source>
+        <translation>Ankreuzen, wenn das Spiel eine Zusatzzahl aus eigenem Zahlenbereich hat (wie „Powerball“ oder Superzahl)</translation>
+    </message>
+    <message>
+        <source>Lowest Lottery Number (Usually &quot;1&quot;)</source>
+        <translation>Kleinste Lottozahl (meist „1“)</translation>
+    </message>
+    <message>
+        <source>Highest Lottery Number</source>
+        <translation>Größte Lottozahl</translation>
+    </message>
+    <message>
+        <source>Lowest PowerBall Number (Usually &quot;1&quot;)</source>
+        <translation>Kleinste Zusatzzahl (meist „1“)</translation>
+    </message>
+    <message>
+        <source>Highest PowerBall Number</source>
+        <translation>Größte Zusatzzahl</translation>
+    </message>
+    <message>
+        <source>Add a Game to the Drawsmith</source>
+        <translation>Spiel zu Drawsmith hinzufügen</translation>
+    </message>
+    <message>
+        <source>Name of New Game</source>
+        <translation>Name des neuen Spiels</translation>
+    </message>
+    <message>
+        <source>Numbers to Pick?</source>
+        <translation>Zahlen pro Tipp?</translation>
+    </message>
+    <message>
+        <source>Lowest Number</source>
+        <translation>Kleinste Zahl</translation>
+    </message>
+    <message>
+        <source>Highest Number</source>
+        <translation>Größte Zahl</translation>
+    </message>
+    <message>
+        <source>Highest PowerBall</source>
+        <translation>Größte Zusatzzahl</translation>
+    </message>
+    <message>
+        <source>Lowest PowerBall</source>
+        <translation>Kleinste Zusatzzahl</translation>
+    </message>
+    <message>
+        <source>Is there a PowerBall?</source>
+        <translation>Mit Zusatzzahl?</translation>
+    </message>
+    <message>
+        <source>Delete Game</source>
+        <translation>Spiel löschen</translation>
+    </message>
+    <message>
+        <source>Delete Lottery Game</source>
+        <translation>Lotteriespiel löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Add and Save New Game </source>
+        <translation>&amp;Anlegen und speichern </translation>
+    </message>
+    <message>
+        <source>Save New Game and Return</source>
+        <translation>Neues Spiel speichern und zurückkehren</translation>
+    </message>
+    <message>
+        <source>&amp;Save Changes to Game</source>
+        <translation>Änderungen &amp;speichern</translation>
+    </message>
+    <message>
+        <source>Save Changes to Game and Return</source>
+        <translation>Änderungen am Spiel speichern und zurückkehren</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>Abbre&amp;chen</translation>
+    </message>
+    <message>
+        <source>Return With No Changes or Additions</source>
+        <translation>Ohne Änderungen oder neue Spiele zurückkehren</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About Drawsmith</source>
+        <translation>&amp;Über Drawsmith</translation>
+    </message>
+    <message>
+        <source>&amp;Drawsmith Help</source>
+        <translation>&amp;Drawsmith-Hilfe</translation>
+    </message>
+    <message>
+        <source>Are You Sure?</source>
+        <translation>Sind Sie sicher?</translation>
+    </message>
+    <message>
+        <source>Delete - %1?</source>
+        <translation>%1 löschen?</translation>
+    </message>
+    <message>
+        <source>%1 is the last game!</source>
+        <translation>%1 ist das letzte Spiel!</translation>
+    </message>
+    <message>
+        <source>Deletion of %1 will re-create data file.</source>
+        <translation>Wird %1 gelöscht, wird die Datendatei neu angelegt.</translation>
+    </message>
+    <message>
+        <source>Data File Error</source>
+        <translation>Fehler in der Datendatei</translation>
+    </message>
+</context>
+<context>
+    <name>AskOnline</name>
+    <message>
+        <source>You Must Already be on-line.</source>
+        <translation>Sie müssen bereits online sein.</translation>
+    </message>
+    <message>
+        <source>If Not, Click &quot;No&quot;, Connect to the Internet</source>
+        <translation>Falls nicht, klicken Sie auf „Nein“, verbinden Sie sich mit dem Internet</translation>
+    </message>
+    <message>
+        <source>Then Select This Feature!</source>
+        <translation>und wählen Sie diese Funktion dann erneut!</translation>
+    </message>
+    <message>
+        <source>Are You On-line?</source>
+        <translation>Sind Sie online?</translation>
+    </message>
+</context>
+<context>
+    <name>CoreText</name>
+    <message>
+        <source>Give Your New Game a New Name!</source>
+        <translation>Geben Sie Ihrem neuen Spiel einen neuen Namen!</translation>
+    </message>
+    <message>
+        <source>Game Name Error</source>
+        <translation>Fehler im Spielnamen</translation>
+    </message>
+    <message>
+        <source>A Game Name Cannot Contain a Comma or a Double Quote!</source>
+        <translation>Ein Spielname darf weder ein Komma noch ein doppeltes Anführungszeichen enthalten!</translation>
+    </message>
+    <message>
+        <source>Are You Sure About the Number of Choices</source>
+        <translation>Stimmt die Anzahl der Zahlen pro Tipp wirklich?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>(Lowest Number + Number of Choices + 1) Must be Less Than Highest Number!</source>
+        <translation>(Kleinste Zahl + Zahlen pro Tipp + 1) muss kleiner als die größte Zahl sein!</translation>
+    </message>
+    <message>
+        <source>Number Range Error</source>
+        <translation>Fehler im Zahlenbereich</translation>
+    </message>
+    <message>
+        <source>(Lowest Power Ball Number + 1) Must be Less Than Highest Power Ball Number!</source>
+        <translation>(Kleinste Zusatzzahl + 1) muss kleiner als die größte Zusatzzahl sein!</translation>
+    </message>
+    <message>
+        <source>Power Ball Number Range Error</source>
+        <translation>Fehler im Bereich der Zusatzzahl</translation>
+    </message>
+    <message>
+        <source>The file holds no games.</source>
+        <translation>Die Datei enthält keine Spiele.</translation>
+    </message>
+    <message>
+        <source>The file holds too many games.</source>
+        <translation>Die Datei enthält zu viele Spiele.</translation>
+    </message>
+    <message>
+        <source>The new data file could not be written.
+%1</source>
+        <translation>Die neue Datendatei konnte nicht geschrieben werden.
+%1</translation>
+    </message>
+    <message>
+        <source>Could not write &quot;%1&quot;: it is a folder.</source>
+        <translation>„%1“ konnte nicht geschrieben werden: Es ist ein Ordner.</translation>
+    </message>
+    <message>
+        <source>Could not open &quot;%1&quot;: %2</source>
+        <translation>„%1“ konnte nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Could not read &quot;%1&quot;: %2</source>
+        <translation>„%1“ konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Could not create &quot;%1&quot;: %2</source>
+        <translation>„%1“ konnte nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>Could not write &quot;%1&quot;: %2</source>
+        <translation>„%1“ konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Could not replace &quot;%1&quot;: %2</source>
+        <translation>„%1“ konnte nicht ersetzt werden: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds too many games.</source>
+        <translation>„%1“ enthält zu viele Spiele.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read: %2</source>
+        <translation>„%1“ konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>There is no game %1 to delete.</source>
+        <translation>Es gibt kein Spiel %1 zum Löschen.</translation>
+    </message>
+    <message>
+        <source>Game %1, value %2 %3 is not a number.</source>
+        <translation>Spiel %1, Wert %2 %3 ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>Game %1, value 5 (%2) is not a whole number from -32768 to 32767.</source>
+        <translation>Spiel %1, Wert 5 (%2) ist keine ganze Zahl von -32768 bis 32767.</translation>
+    </message>
+    <message>
+        <source>Game %1 of %2 is incomplete: the file ran out of values.</source>
+        <translation>Spiel %1 von %2 ist unvollständig: Die Datei endet vor seinen letzten Werten.</translation>
+    </message>
+    <message>
+        <source>%1 to 1</source>
+        <translation>%1 zu 1</translation>
+    </message>
+</context>
+<context>
+    <name>FrmMain</name>
+    <message>
+        <source>Create a New Data File?</source>
+        <translation>Neue Datendatei anlegen?</translation>
+    </message>
+    <message>
+        <source>Data File Not Found!</source>
+        <translation>Datendatei nicht gefunden!</translation>
+    </message>
+    <message>
+        <source>Continue?</source>
+        <translation>Fortfahren?</translation>
+    </message>
+    <message>
+        <source>You Must Have a Data File!</source>
+        <translation>Ohne Datendatei geht es nicht!</translation>
+    </message>
+    <message>
+        <source>Data File Error</source>
+        <translation>Fehler in der Datendatei</translation>
+    </message>
+    <message>
+        <source>Edit or Add Lottery Game</source>
+        <translation>Lotteriespiel bearbeiten oder hinzufügen</translation>
+    </message>
+    <message>
+        <source>Working...</source>
+        <translation>Berechnung läuft...</translation>
+    </message>
+    <message>
+        <source>Good Luck With Your Picks!</source>
+        <translation>Viel Glück mit Ihren Zahlen!</translation>
+    </message>
+    <message>
+        <source>Select a Game to Start</source>
+        <translation>Wählen Sie ein Spiel</translation>
+    </message>
+    <message>
+        <source>Game Selections</source>
+        <translation>Ihre Lottozahlen</translation>
+    </message>
+    <message>
+        <source>Power Ball</source>
+        <translation>Zusatzzahl</translation>
+    </message>
+    <message>
+        <source>Click Down Arrow to Choose, Add, or Edit Game</source>
+        <translation>Auf den Pfeil klicken, um ein Spiel zu wählen, hinzuzufügen oder zu bearbeiten</translation>
+    </message>
+    <message>
+        <source>Lowest Number</source>
+        <translation>Kleinste Zahl</translation>
+    </message>
+    <message>
+        <source>Highest Number</source>
+        <translation>Größte Zahl</translation>
+    </message>
+    <message>
+        <source>Lowest Power Ball</source>
+        <translation>Kleinste Zusatzzahl</translation>
+    </message>
+    <message>
+        <source>Highest Power Ball</source>
+        <translation>Größte Zusatzzahl</translation>
+    </message>
+    <message>
+        <source>Odds of Wining Grand Prize</source>
+        <translation>Chance auf den Hauptgewinn</translation>
+    </message>
+    <message>
+        <source>Visit The Web Site</source>
+        <translation>Webseite besuchen</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Starten</translation>
+    </message>
+    <message>
+        <source>Starts Number Calculations</source>
+        <translation>Startet die Zahlenberechnung</translation>
+    </message>
+    <message>
+        <source>Sto&amp;p</source>
+        <translation>&amp;Anhalten</translation>
+    </message>
+    <message>
+        <source>Stops Number Calculations</source>
+        <translation>Hält die Zahlenberechnung an</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Exit the Program</source>
+        <translation>Programm beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About Drawsmith</source>
+        <translation>&amp;Über Drawsmith</translation>
+    </message>
+    <message>
+        <source>&amp;Drawsmith Help</source>
+        <translation>&amp;Drawsmith-Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Visit The Web Site</source>
+        <translation>&amp;Webseite besuchen</translation>
+    </message>
+</context>
+<context>
+    <name>Globals</name>
+    <message>
+        <source>The web browser could not be started:
+%1</source>
+        <translation>Der Webbrowser konnte nicht gestartet werden:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>UpDown</name>
+    <message>
+        <source>Up</source>
+        <translation>Höher</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Niedriger</translation>
+    </message>
+</context>
+<context>
+    <name>frmAboutLotto</name>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Version %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>Click Here to Visit My Website (You must already be on-line)</source>
+        <translation>Hier klicken, um meine Webseite zu besuchen (Sie müssen bereits online sein)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>&amp;Systeminfo...</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>Written By:  %1</source>
+        <translation>Geschrieben von:  %1</translation>
+    </message>
+    <message>
+        <source>Please Click Here to Visit Our Website:</source>
+        <translation>Klicken Sie hier, um unsere Webseite zu besuchen:</translation>
+    </message>
+    <message>
+        <source>You Must Have an Existing Internet Connection</source>
+        <translation>Dazu brauchen Sie eine bestehende Internetverbindung</translation>
+    </message>
+    <message>
+        <source>Warning:</source>
+        <translation>Warnung:</translation>
+    </message>
+    <message>
+        <source>Gambling is addictive!</source>
+        <translation>Glücksspiel kann süchtig machen!</translation>
+    </message>
+    <message>
+        <source>Please be responsible</source>
+        <translation>Spielen Sie verantwortungsbewusst</translation>
+    </message>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>Die Systeminformationen sind zurzeit nicht verfügbar</translation>
+    </message>
+</context>
+<context>
+    <name>frmHelp</name>
+    <message>
+        <source>Drawsmith Help</source>
+        <translation>Drawsmith-Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Visit the Web Site</source>
+        <translation>&amp;Webseite besuchen</translation>
+    </message>
+</context>
+<context>
+    <name>frmLottoBrowser</name>
+    <message>
+        <source>%1 - %2 Browser</source>
+        <translation>%1 - %2-Browser</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vorwärts</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Neu laden</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Startseite</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suche</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adresse:</translation>
+    </message>
+    <message>
+        <source>Working...</source>
+        <translation>Wird geladen...</translation>
+    </message>
+</context>
+</TS>
