@@ -42,9 +42,13 @@ void Globals::ShowHelp(QWidget *modalOver)
 
 void Globals::ShowWindow(QPointer<QWidget> &slot, QWidget *(Globals::*create)(), QWidget *modalOver)
 {
+    if (slot && modalOver && !slot->isModal()) {
+        // Open beside the others, it would stay blocked behind the modal window
+        // asking for it; a shown window cannot become modal, so it opens afresh.
+        slot->close();
+        slot = nullptr;
+    }
     if (slot) {
-        // Already open (a window shown beside the others cannot become modal):
-        // bring it to the front and go on.
         if (slot->isMinimized())
             slot->showNormal();
         slot->raise();
