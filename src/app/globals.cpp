@@ -9,15 +9,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
-#include <QOpenGLContext>
 #include <QPluginLoader>
 #include <QWidget>
-
-QT_BEGIN_NAMESPACE
-// Exported by Qt GUI; the web engine looks for this context when it loads.
-Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext *context);
-Q_GUI_EXPORT QOpenGLContext *qt_gl_global_share_context();
-QT_END_NAMESPACE
 
 #ifndef DRAWSMITH_PLUGIN_INSTALL_DIR
 #define DRAWSMITH_PLUGIN_INSTALL_DIR "lib/drawsmith"
@@ -49,9 +42,13 @@ void Globals::ShowHelp(QWidget *modalOver)
 
 void Globals::ShowWindow(QPointer<QWidget> &slot, QWidget *(Globals::*create)(), QWidget *modalOver)
 {
+    if (slot && modalOver && !slot->isModal()) {
+        // Open beside the others, it would stay blocked behind the modal window
+        // asking for it; a shown window cannot become modal, so it opens afresh.
+        slot->close();
+        slot = nullptr;
+    }
     if (slot) {
-        // Already open (a window shown beside the others cannot become modal):
-        // bring it to the front and go on.
         if (slot->isMinimized())
             slot->showNormal();
         slot->raise();
@@ -88,36 +85,8 @@ QWidget *Globals::CreateHelp()
     return new frmHelp(*this, m_boxes);
 }
 
-namespace {
-// The web engine wants a GL context shared program-wide. Qt makes one at start-up
-// when asked to (Qt::AA_ShareOpenGLContexts), but that costs every start tens of
-// milliseconds and megabytes for a window most starts never open; no other GL
-// context exists before the browser's, so making it here is the same.
-QOpenGLContext *g_shareContext = nullptr;
-
-void DeleteShareContext()
-{
-    if (qt_gl_global_share_context() == g_shareContext)
-        qt_gl_set_global_share_context(nullptr);
-    delete g_shareContext;
-    g_shareContext = nullptr;
-}
-
-void ShareGlContextForWebEngine()
-{
-    if (qt_gl_global_share_context())
-        return;
-    g_shareContext = new QOpenGLContext;
-    g_shareContext->create();
-    qt_gl_set_global_share_context(g_shareContext);
-    qAddPostRoutine(DeleteShareContext);
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-}
-} // namespace
-
 QWidget *Globals::CreateBrowser()
 {
-    ShareGlContextForWebEngine();
     QString errors;
     for (const QString &path : BrowserPluginPaths(QCoreApplication::applicationDirPath())) {
         QPluginLoader loader(path);

@@ -16,6 +16,9 @@
 
 int RunProgram(int argc, char *argv[], const std::function<void(QWidget *)> &beforeShow)
 {
+    // The web engine, loaded with the browser, draws through a GL context shared
+    // program-wide; Qt makes it only when asked before the application exists.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setStyle(new LeanStyle);
     // One face for every window and the menus, so start-up loads no other.

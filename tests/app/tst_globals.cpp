@@ -73,17 +73,37 @@ private slots:
         QVERIFY(Shown("frmHelp").isEmpty());
     }
 
-    // Regression: a window already open beside the others cannot become modal; asking
-    // for it from the editor must bring it up and go on, not block or fail.
-    void modalRequestForAnOpenWindowBringsItUp()
+    void modalRequestForAnOpenWindowOpensItUsable_data() { windowsOpenOnceAndReloadAfterClosing_data(); }
+    // Regression: a window open beside the others was only raised for the modal
+    // editor's menu, and stayed blocked behind the editor until it closed.
+    void modalRequestForAnOpenWindowOpensItUsable()
     {
+        QFETCH(bool, about);
+        const char *name = about ? "frmAboutLotto" : "frmHelp";
         SilentBoxes boxes;
         Globals globals(boxes);
-        globals.ShowAbout(nullptr);
+        auto open = [&](QWidget *over) { about ? globals.ShowAbout(over) : globals.ShowHelp(over); };
+        open(nullptr);
         QWidget editor;
-        globals.ShowAbout(&editor);
-        QCOMPARE(Shown("frmAboutLotto").size(), 1);
-        QVERIFY(!Shown("frmAboutLotto").constFirst()->isModal());
+        editor.setWindowModality(Qt::ApplicationModal);
+        editor.show();
+
+        QString inFront; // the modal window that takes the input
+        qsizetype shown = 0;
+        bool checked = false;
+        QTimer::singleShot(0, this, [&] {
+            shown = Shown(name).size();
+            if (QWidget *modal = QApplication::activeModalWidget())
+                inFront = modal->objectName();
+            checked = true;
+            for (QWidget *window : Shown(name))
+                window->close();
+        });
+        open(&editor);
+        QTRY_VERIFY(checked);
+        QCOMPARE(shown, 1);
+        QCOMPARE(inFront, QLatin1String(name));
+        QVERIFY(Shown(name).isEmpty());
     }
 
     // An install moved to another prefix still finds its plugin from the program's folder.

@@ -4,6 +4,7 @@
 #include "appinfo.h"
 #include "formfont.h"
 #include "messageboxes.h"
+#include "readablecolours.h"
 #include "sysinfoservices.h"
 #include "twips.h"
 #include "windowhub.h"
@@ -117,9 +118,9 @@ void frmAboutLotto::CreateControls()
     m_lblDescription = AddLabel(this, "lblDescription", TwipsRect(240, 720, 3885, 690), kFormPointSize);
 
     m_label1 = AddLabel(this, "Label1", TwipsRect(240, 1440, 5295, 975), kLargePointSize);
-    QPalette red = m_label1->palette();
-    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
-    m_label1->setPalette(red);
+    FollowPalette(m_label1, [](QWidget *label, const QPalette &palette) {
+        SetColour(label, QPalette::WindowText, ReadableOn(QColor(255, 0, 0), palette.color(QPalette::Window)));
+    });
     const QString tip = tr("Click Here to Visit My Website (You must already be on-line)");
     m_label1->setToolTip(tip);
     m_label1->setAccessibleDescription(tip);
@@ -136,6 +137,15 @@ void frmAboutLotto::CreateControls()
                        TwipsToPixels(2460) - lineTop + 1);
 
     m_lblDisclaimer = AddLabel(this, "lblDisclaimer", TwipsRect(255, 2625, 3870, 825), kFormPointSize);
+    // Black text where black reads; on a dark theme the theme's own text colour.
+    for (QLabel *black : {m_lblDescription, m_lblDisclaimer})
+        FollowPalette(black, [](QWidget *label, const QPalette &palette) {
+            const QColor window = palette.color(QPalette::Window);
+            SetColour(label, QPalette::WindowText,
+                      ContrastRatio(Qt::black, window) >= kReadableRatio
+                          ? QColor(Qt::black)
+                          : ReadableOn(palette.color(QPalette::WindowText), window));
+        });
 
     m_cmdOK = AddButton(this, "cmdOK", tr("OK"), TwipsRect(4245, 2625, 1260, 345));
     m_cmdOK->setDefault(true);

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QLoggingCategory>
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
@@ -180,14 +181,14 @@ void frmLottoBrowser::CreateControls()
     m_cboAddress->setInsertPolicy(QComboBox::NoInsert);
     m_cboAddress->setCompleter(nullptr);
     m_cboAddress->setGeometry(TwipsRect(45, 780, 3795, 315));
-    m_cboAddress->lineEdit()->installEventFilter(this);
+    // Only a pick from the list or Enter opens an address: the box itself would
+    // report a pick for a listed address on Enter and on leaving the box.
+    QObject::disconnect(m_cboAddress->lineEdit(), &QLineEdit::returnPressed, m_cboAddress, nullptr);
+    QObject::disconnect(m_cboAddress->lineEdit(), &QLineEdit::editingFinished, m_cboAddress, nullptr);
+    // The box has the focus and hands keys to its text field past any filter there.
+    m_cboAddress->installEventFilter(this);
     Describe(m_cboAddress, m_cboAddress->objectName());
     m_lblAddress->setBuddy(m_cboAddress);
-
-    m_brwWebBrowser = new QWebEngineView(m_area);
-    m_brwWebBrowser->setObjectName(QStringLiteral("brwWebBrowser"));
-    m_brwWebBrowser->setGeometry(TwipsRect(120, 1800, 5400, 3735));
-    Describe(m_brwWebBrowser, m_brwWebBrowser->objectName());
 
     m_timTimer = new QTimer(this);
     m_timTimer->setObjectName(QStringLiteral("timTimer"));
@@ -207,8 +208,12 @@ void frmLottoBrowser::CreateConnections()
         // A picture link leaves the timer alone: its page shows no "Working...".
         connect(link, &PictureLink::clicked, this, [this, address] {
             const QUrl url = Address(address);
-            if (url.isValid())
+            if (!url.isValid())
+                return;
+            if (m_brwWebBrowser)
                 m_brwWebBrowser->setUrl(url);
+            else
+                m_waitingAddress = address;
         });
     };
     linkTo(m_imgPowerBall, m_addresses.powerBall);
@@ -217,7 +222,17 @@ void frmLottoBrowser::CreateConnections()
     linkTo(m_imgLa, m_addresses.louisiana);
     linkTo(m_imgNY, m_addresses.newYork);
     linkTo(m_imgTexas, m_addresses.texas);
+}
 
+void frmLottoBrowser::CreateBrowserView()
+{
+    // The engine reports its graphics set-up on every first open; a user's run
+    // prints nothing (QT_LOGGING_RULES can still turn it on).
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
+    m_brwWebBrowser = new QWebEngineView(m_area);
+    m_brwWebBrowser->setObjectName(QStringLiteral("brwWebBrowser"));
+    m_brwWebBrowser->setGeometry(TwipsRect(120, 1800, 5400, 3735));
+    Describe(m_brwWebBrowser, m_brwWebBrowser->objectName());
     connect(m_brwWebBrowser, &QWebEngineView::loadStarted, this, [this] {
         m_loading = true;
         m_navigationPending = false;
@@ -229,6 +244,13 @@ void frmLottoBrowser::CreateConnections()
     });
     // Going back or forward within one page changes the address later, with no load.
     connect(m_brwWebBrowser, &QWebEngineView::urlChanged, this, [this] { m_navigationPending = false; });
+    ResizeLayout();
+    m_brwWebBrowser->show();
+    const QString waiting = std::exchange(m_waitingAddress, {});
+    if (!waiting.isEmpty()) {
+        const bool busy = m_navigationPending;
+        busy ? NavigateBusy(waiting) : m_brwWebBrowser->setUrl(Address(waiting));
+    }
 }
 
 void frmLottoBrowser::Load()
@@ -273,7 +295,8 @@ void frmLottoBrowser::ResizeLayout()
     m_picAddress->resize(width, m_picAddress->height());
     m_cboAddress->resize(std::max(0, width - margin), m_cboAddress->height());
     const QRect panel = m_picAddress->geometry();
-    m_brwWebBrowser->resize(std::max(0, width - margin),
+    if (m_brwWebBrowser)
+        m_brwWebBrowser->resize(std::max(0, width - margin),
                             std::max(0, height - (panel.y() + panel.height()) - margin));
 }
 
@@ -282,6 +305,11 @@ void frmLottoBrowser::NavigateBusy(const QString &address)
     const QUrl url = Address(address);
     if (!url.isValid() || url.isEmpty())
         return;
+    if (!m_brwWebBrowser) { // opened once the web engine is up
+        m_waitingAddress = address;
+        m_navigationPending = true;
+        return;
+    }
     // A script address or a move to another part of the same page loads nothing,
     // so waiting for its load would leave "Working..." up for good.
     const QUrl current = m_brwWebBrowser->url();
@@ -305,15 +333,16 @@ bool frmLottoBrowser::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_area && event->type() == QEvent::Resize)
         ResizeLayout();
-    if (watched == m_cboAddress->lineEdit() && event->type() == QEvent::KeyPress) {
+    if (watched == m_area && event->type() == QEvent::Paint && !m_viewRequested) {
+        // The window is on screen at once; the web engine, slow to start, fills in
+        // behind it once this first frame is out.
+        m_viewRequested = true;
+        QTimer::singleShot(0, this, &frmLottoBrowser::CreateBrowserView);
+    }
+    if (watched == m_cboAddress && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !m_suppressClick) {
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
             cboAddress_Click();
-            // Enter on a listed address makes the box report a pick as well;
-            // that pick must not open the page a second time.
-            m_suppressClick = true;
-            QTimer::singleShot(0, this, [this] { m_suppressClick = false; });
-        }
     }
     // The box still gets every key, Enter included.
     return QMainWindow::eventFilter(watched, event);
@@ -322,6 +351,16 @@ bool frmLottoBrowser::eventFilter(QObject *watched, QEvent *event)
 void frmLottoBrowser::tbToolBar_ButtonClick(const QString &key)
 {
     m_timTimer->start();
+    if (!m_brwWebBrowser) {
+        if (key == QLatin1String("Home") || key == QLatin1String("Search"))
+            NavigateBusy(key == QLatin1String("Home") ? m_addresses.home : m_addresses.search);
+        else if (key == QLatin1String("Stop")) {
+            m_timTimer->stop();
+            m_navigationPending = false;
+            m_waitingAddress.clear();
+        }
+        return;
+    }
     QWebEngineHistory *history = m_brwWebBrowser->history();
     if (key == QLatin1String("Back")) {
         // Nothing earlier: nothing happens, and the next tick finds the view idle.
@@ -358,10 +397,15 @@ void frmLottoBrowser::timTimer_Timer()
         return;
     }
     m_timTimer->stop();
-    setWindowTitle(m_brwWebBrowser->title());
+    setWindowTitle(PageName());
 }
 
 void frmLottoBrowser::brwWebBrowser_DownloadComplete()
 {
-    setWindowTitle(m_brwWebBrowser->title());
+    setWindowTitle(PageName());
+}
+
+QString frmLottoBrowser::PageName() const
+{
+    return m_brwWebBrowser ? m_brwWebBrowser->title() : QString();
 }

@@ -53,6 +53,7 @@ protected:
 private:
     void CreateControls();
     void CreateConnections();
+    void CreateBrowserView();
     void Load();
     void ResizeLayout();
     void LoadMouseIcon();
@@ -65,12 +66,16 @@ private:
     void timTimer_Timer();
     void brwWebBrowser_DownloadComplete();
     bool Busy() const { return m_loading || m_navigationPending; }
+    QString PageName() const;
 
     BrowserAddresses m_addresses;
     std::optional<QCursor> m_mouseIcon;
     bool m_loading = false;
     bool m_navigationPending = false;
     bool m_suppressClick = false;
+    bool m_viewRequested = false;
+    // An address asked for before the web engine was up.
+    QString m_waitingAddress;
 
     QWidget *m_area = nullptr;
     QToolBar *m_tbToolBar = nullptr;

@@ -8,6 +8,7 @@
 #include "gamerecord.h"
 #include "messageboxes.h"
 #include "numbertext.h"
+#include "readablecolours.h"
 #include "twips.h"
 #include "updown.h"
 #include "windowhub.h"
@@ -47,10 +48,11 @@ void Place(QWidget *control, const QString &objectName, const QString &caption, 
 
 void PaintCaptionBlue(QWidget *control)
 {
-    QPalette palette = control->palette();
-    palette.setColor(QPalette::WindowText, Qt::blue);
-    palette.setColor(QPalette::ButtonText, Qt::blue);
-    control->setPalette(palette);
+    FollowPalette(control, [](QWidget *caption, const QPalette &palette) {
+        const QColor blue = ReadableOn(Qt::blue, palette.color(QPalette::Window));
+        SetColour(caption, QPalette::WindowText, blue);
+        SetColour(caption, QPalette::ButtonText, blue);
+    });
 }
 
 QString PlainText(double value)

@@ -2,6 +2,7 @@
 
 #include "appinfo.h"
 #include "messageboxes.h"
+#include "readablecolours.h"
 #include "translations.h"
 #include "twips.h"
 #include "windowhub.h"
@@ -80,6 +81,9 @@ void frmHelp::CreateControls()
     option.setTabStopDistance(TwipsToPixels(720));
     m_txtHelp->document()->setDefaultTextOption(option);
     m_txtHelp->setHtml(HelpDocument());
+    // The document's text is black, so its page stays white under any theme.
+    SetColour(m_txtHelp, QPalette::Base, Qt::white);
+    SetColour(m_txtHelp, QPalette::Text, Qt::black);
 
     m_area->installEventFilter(this);
     ResizeLayout();

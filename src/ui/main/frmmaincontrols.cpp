@@ -6,6 +6,7 @@
 #include "describe.h"
 #include "formfont.h"
 #include "gamelist.h"
+#include "readablecolours.h"
 #include "twips.h"
 #include "windowhub.h"
 
@@ -32,11 +33,14 @@ QFont SizedFont(const QFont &base, qreal points)
     return font;
 }
 
-void SetColours(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
+// Blue text on the button face, blue enough to read on a light or dark face.
+void BlueOnButtonFace(QWidget *box)
 {
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
+    FollowPalette(box, [](QWidget *control, const QPalette &palette) {
+        const QColor face = palette.color(QPalette::Button);
+        SetColour(control, QPalette::Base, face);
+        SetColour(control, QPalette::Text, ReadableOn(Qt::blue, face));
+    });
 }
 } // namespace
 
@@ -69,7 +73,6 @@ void FrmMain::CreateControls()
     client->setFont(base);
     setCentralWidget(client);
 
-    const QColor buttonFace = client->palette().color(QPalette::Button);
     QFont display = SizedFont(base, 36);
     display.setFamilies({QStringLiteral("C059"), QStringLiteral("DejaVu Serif")});
     display.setStyleHint(QFont::Serif);
@@ -83,7 +86,9 @@ void FrmMain::CreateControls()
         field->setFont(SizedFont(base, points));
         if (centred)
             field->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        SetColours(field, QPalette::WindowText, Qt::blue);
+        FollowPalette(field, [](QWidget *control, const QPalette &palette) {
+            SetColour(control, QPalette::WindowText, ReadableOn(Qt::blue, palette.color(QPalette::Window)));
+        });
         Describe(field, text);
     };
     auto box = [&](QLineEdit *&field, const char *name, const QString &text, QRect place) {
@@ -95,8 +100,7 @@ void FrmMain::CreateControls()
     };
     auto rangeBox = [&](QLineEdit *&field, const char *name, int top) {
         box(field, name, {}, TwipsRect(1920, top, 375, 285));
-        SetColours(field, QPalette::Text, Qt::blue);
-        SetColours(field, QPalette::Base, buttonFace);
+        BlueOnButtonFace(field);
     };
     auto button = [&](QPushButton *&field, const char *name, const QString &text, QRect place,
                       const QString &toolTip) {
@@ -116,7 +120,9 @@ void FrmMain::CreateControls()
         pick->setAlignment(Qt::AlignCenter);
         pick->setFont(display);
         pick->setTextMargins(0, 0, 0, 0);
-        SetColours(pick, QPalette::Base, QColor(128, 255, 255));
+        // A fixed background takes a fixed text colour, whatever the theme's.
+        SetColour(pick, QPalette::Base, QColor(128, 255, 255));
+        SetColour(pick, QPalette::Text, Qt::black);
     }
     label(m_label3, "Label3", tr("Game Selections"), TwipsRect(840, 1680, 2175, 255), 9.75, true);
     label(m_label2, "Label2", tr("Power Ball"), TwipsRect(5280, 1680, 1815, 480), 18, true);
@@ -132,7 +138,11 @@ void FrmMain::CreateControls()
     m_txtPowerball->setAlignment(Qt::AlignCenter);
     m_txtPowerball->setFont(SizedFont(display, 48));
     m_txtPowerball->setTextMargins(0, 0, 0, 0);
-    SetColours(m_txtPowerball, QPalette::Base, client->palette().color(QPalette::ToolTipBase));
+    FollowPalette(m_txtPowerball, [](QWidget *control, const QPalette &palette) {
+        const QColor tip = palette.color(QPalette::ToolTipBase);
+        SetColour(control, QPalette::Base, tip);
+        SetColour(control, QPalette::Text, ReadableOn(palette.color(QPalette::ToolTipText), tip));
+    });
 
     label(m_lblLow, "lblLow", tr("Lowest Number"), TwipsRect(360, 2640, 1455, 255), 8, false);
     rangeBox(m_txtLow, "txtLow", 2640);
@@ -163,8 +173,7 @@ void FrmMain::CreateControls()
     m_lblOdds->hide();
     box(m_txtOdds, "txtOdds", {}, TwipsRect(1920, 4080, 2415, 495));
     m_txtOdds->setFont(SizedFont(base, 9.75));
-    SetColours(m_txtOdds, QPalette::Text, Qt::blue);
-    SetColours(m_txtOdds, QPalette::Base, buttonFace);
+    BlueOnButtonFace(m_txtOdds);
 
     button(m_cmdBrowser, "cmdBrowser", tr("Visit The Web Site"), TwipsRect(480, 4680, 4335, 375), {});
     button(m_cmdStart, "cmdStart", tr("&Start"), TwipsRect(5280, 4680, 975, 375),

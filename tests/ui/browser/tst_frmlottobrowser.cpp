@@ -3,6 +3,7 @@
 #include "twips.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -60,8 +61,9 @@ class TestFrmLottoBrowser final : public QObject
         return !Find<QTimer>("timTimer")->isActive() && m_window->windowTitle() == t;
     }
     QString Shown() { return "Page " + Find<QWebEngineView>("brwWebBrowser")->url().path(); }
-    // "/path" or "javascript:..." typed and Return; "keypad /path"; "type /path"
-    // without Enter; "pick N" picks list entry N; a tool bar key; a picture link.
+    // "/path" or "javascript:..." typed into the address box and Return; "keypad /path";
+    // "type /path" without Enter; "leave /path" typed, then Tab out of the box; "pick N"
+    // picks list entry N; a tool bar key; a picture link.
     void Do(const QString &step)
     {
         QComboBox *box = Find<QComboBox>("cboAddress");
@@ -77,10 +79,16 @@ class TestFrmLottoBrowser final : public QObject
             box->setCurrentIndex(text.toInt());
             emit box->activated(text.toInt());
         } else {
-            box->lineEdit()->clear();
-            QTest::keyClicks(box->lineEdit(), text.startsWith('/') ? Url(text) : text);
-            if (verb != "type")
-                QTest::keyClick(box->lineEdit(), verb == "keypad" ? Qt::Key_Enter : Qt::Key_Return);
+            // A click into the box, as the user's, then keys to whatever has the focus.
+            QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {},
+                              box->mapTo(m_window.get(), QPoint(box->height(), box->height() / 2)));
+            QTRY_VERIFY(box->isAncestorOf(QApplication::focusWidget()) || box == QApplication::focusWidget());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(QApplication::focusWidget(), text.startsWith('/') ? Url(text) : text);
+            if (verb == "leave")
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            else if (verb != "type")
+                QTest::keyClick(QApplication::focusWidget(), verb == "keypad" ? Qt::Key_Enter : Qt::Key_Return);
         }
     }
 
@@ -134,8 +142,12 @@ private slots:
         using L = QStringList;
         QTest::newRow("Back on the first page does nothing") << L{"Back"} << "/home" << false;
         QTest::newRow("Return opens the typed address") << L{"/typed"} << "/typed" << true;
+        QTest::newRow("Return opens a listed address") << L{"/la"} << "/la" << true;
         QTest::newRow("keypad Enter on a listed address") << L{"keypad /ca"} << "/ca" << true;
         QTest::newRow("typing alone opens nothing") << L{"/ca", "type /typed"} << "/ca" << false;
+        // Regression: leaving the box after typing a listed address opened it.
+        QTest::newRow("leaving the box opens nothing") << L{"/ca", "leave /tx"} << "/ca" << false;
+        QTest::newRow("leaving after a new address") << L{"/ca", "leave /typed"} << "/ca" << false;
         // Regressions: these left "Working..." up for good, as no load ever started.
         QTest::newRow("a script loads nothing") << L{"/ca", "javascript:void(0)"} << "/ca" << false;
         QTest::newRow("another part of the page") << L{"/ca", "/ca#part"} << "/ca#part" << false;
