@@ -20,8 +20,10 @@ protected:
         if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) ||
             (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
             return false;
+        // The window's focus widget rather than hasFocus(): keys reach a window that the
+        // window system has not made active, too (an X display without a window manager).
         auto *button = qobject_cast<QPushButton *>(watched);
-        if (!button || !button->hasFocus() || !button->isEnabled())
+        if (!button || button->window()->focusWidget() != button || !button->isEnabled())
             return false;
         if (!key->isAutoRepeat())
             button->click();
