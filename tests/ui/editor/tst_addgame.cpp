@@ -1,3 +1,4 @@
+#include "../userinput.h"
 #include "addgame.h"
 #include "catalogueloader.h"
 #include "messageboxes.h"
@@ -74,15 +75,9 @@ class TestAddGame final : public QObject
                 QTest::mouseClick(Find(name)->childAt(2, arg.toInt() > 0 ? 1 : Find(name)->height() - 2),
                                   Qt::LeftButton);
         } else if (act == "key") {
-            const QKeyCombination key = QKeySequence(name)[0];
-            QTest::keyClick(m_dlg->windowHandle(), key.key(), key.keyboardModifiers());
-        } else if (act == "wheel") { // to the control under the pointer, as the window system's would go
-            const QPoint at = Find(name)->mapTo(m_dlg, Find(name)->rect().center());
-            QWidget *under = m_dlg->childAt(at);
-            QWheelEvent wheel(under->mapFrom(m_dlg, at), m_dlg->mapToGlobal(at), {}, {0, 120 * arg.toInt()},
-                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-            QSpontaneKeyEvent::setSpontaneous(&wheel);
-            qApp->notify(under, &wheel);
+            PressKey(m_dlg, name);
+        } else if (act == "wheel") {
+            TurnWheel(m_dlg, Find(name), arg.toInt());
         } else if (name.startsWith("mnu")) {
             m_dlg->findChild<QAction *>(name)->trigger();
         } else if (act == "click") {

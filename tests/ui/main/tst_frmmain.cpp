@@ -1,3 +1,4 @@
+#include "../userinput.h"
 #include "catalogueloader.h"
 #include "frmmain.h"
 #include "messageboxes.h"
@@ -99,26 +100,13 @@ class TestFrmMain : public QObject
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     }
     static QString Focus() { return qApp->focusWidget() ? qApp->focusWidget()->objectName() : "-"; }
-    // Keys by name ("Tab Alt+X"), each through the window as the window system delivers it,
-    // so that it reaches the focused control or a shortcut; the focus after each is logged.
+    // Keys by name, apart by blanks; the focus after each is logged.
     void Press(const QString &keys, QStringList &trail)
     {
         for (const QString &name : keys.split(' ', Qt::SkipEmptyParts)) {
-            const QKeyCombination key = QKeySequence(name)[0];
-            QTest::keyClick(m_window->windowHandle(), key.key(), key.keyboardModifiers());
+            PressKey(m_window.get(), name);
             trail << Focus();
         }
-    }
-    // A wheel turned over `over`, delivered to the control under the pointer as from the window
-    // system (spontaneous, so that Qt may move the focus with it).
-    void Wheel(QWidget *over, int notches)
-    {
-        const QPoint at = over->mapTo(m_window.get(), over->rect().center());
-        QWidget *under = m_window->childAt(at);
-        QWheelEvent wheel(under->mapFrom(m_window.get(), at), m_window->mapToGlobal(at), {},
-                          {0, 120 * notches}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QSpontaneKeyEvent::setSpontaneous(&wheel);
-        qApp->notify(under, &wheel);
     }
     // The text each of `names` shows, "-" for one hidden.
     QString Show(const QString &names) const
@@ -316,7 +304,7 @@ private slots:
         ShowActive();
         QStringList trail;
         Press(keys, trail);
-        Wheel(List(), 1);
+        TurnWheel(m_window.get(), List(), 1);
         QTEST(Find("Label1")->property("text").toString(), "shown");
         QTEST(m_fakes.events, "events");
     }
@@ -342,23 +330,15 @@ private slots:
             if (box->isHidden())
                 continue;
             QCOMPARE(box->size(), name == "txtPowerball" ? QSize(75, 73) : QSize(67, 59));
-            // The columns where digits are drawn, inside the frame and the text margins.
+            // Digits drawn whole stay clear of the frame; a clipped number runs into it.
             const QImage image = box->grab().toImage();
-            const QColor base = box->palette().color(QPalette::Base);
-            const int edge = 4;
+            const int base = qGray(box->palette().color(QPalette::Base).rgb()), edge = 4;
             int first = image.width(), last = -1;
             for (int x = 0; x < image.width(); ++x)
                 for (int y = edge; y < image.height() - edge; ++y)
-                    if (std::abs(qGray(image.pixel(x, y)) - qGray(base.rgb())) > 96) {
-                        first = std::min(first, x);
-                        last = std::max(last, x);
-                    }
-            QVERIFY2(first > edge && last < image.width() - 1 - edge,
-                     qPrintable(QString("%1: ink from %2 to %3 of %4")
-                                    .arg(name)
-                                    .arg(first)
-                                    .arg(last)
-                                    .arg(image.width())));
+                    if (std::abs(qGray(image.pixel(x, y)) - base) > 96)
+                        std::tie(first, last) = std::pair(std::min(first, x), std::max(last, x));
+            QVERIFY2(first > edge && last < image.width() - 1 - edge, qPrintable(name));
         }
     }
 
