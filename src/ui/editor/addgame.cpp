@@ -1,6 +1,7 @@
 #include "addgame.h"
 
 #include "appicon.h"
+#include "buttonkeys.h"
 #include "coretext.h"
 #include "describe.h"
 #include "formfont.h"
@@ -69,6 +70,7 @@ AddGame::AddGame(GameCatalogue &catalogue, WindowHub &hub, MessageBoxes &boxes, 
     setWindowIcon(AppIcon());
     setModal(true);
     setFont(FormFont());
+    LetEnterPressFocusedButton();
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -106,6 +108,7 @@ void AddGame::CreateControls(QWidget *client)
         const QString caption = tr(labels[index].caption);
         auto *label = new QLabel(caption, client);
         Place(label, QStringLiteral("Label1"), caption, tr(labels[index].toolTip), labels[index].place);
+        label->setTextFormat(Qt::PlainText);
         label->setProperty("index", int(index));
         PaintCaptionBlue(label);
     }
@@ -124,16 +127,18 @@ void AddGame::CreateControls(QWidget *client)
         return box;
     };
     // Lower limit 0, except the Power Ball's lowest number: 0 there would mean the
-    // game has no Power Ball at all.
+    // game has no Power Ball at all. A spin button is named for what it steps, so that
+    // a screen reader tells it from its box.
     const auto spin = [client](QLineEdit *buddy, const QString &name, int minimum, int maximum, int value,
-                               const QRect &place) {
+                               const QRect &place, const QString &what) {
         auto *upDown = new UpDown(buddy, minimum, maximum, value, client);
-        Place(upDown, name, {}, buddy->toolTip(), place);
+        Place(upDown, name, tr("%1 up/down").arg(what), buddy->toolTip(), place);
         return upDown;
     };
     m_choiceNum = numberBox(QStringLiteral("ChoiceNum"), QStringLiteral("6"), tr(kChoicesTip),
                             TwipsRect(1880, 1380, 300, 360), false);
-    m_upDown2 = spin(m_choiceNum, QStringLiteral("UpDown2"), 0, 7, 5, TwipsRect(2175, 1340, 240, 450));
+    m_upDown2 = spin(m_choiceNum, QStringLiteral("UpDown2"), 0, 7, 5, TwipsRect(2175, 1340, 240, 450),
+                     tr("Choices"));
 
     m_isPowerBall = new QCheckBox(tr("Is there a PowerBall?"), client);
     Place(m_isPowerBall, QStringLiteral("IsPowerBall"), m_isPowerBall->text(), tr(kPowerBallTip),
@@ -142,23 +147,27 @@ void AddGame::CreateControls(QWidget *client)
 
     m_lowNum = numberBox(QStringLiteral("LowNum"), QStringLiteral("1"), tr(kLowTip),
                          TwipsRect(1680, 1980, 495, 360), true);
-    m_upDownLow = spin(m_lowNum, QStringLiteral("UpDownLow"), 0, 100, 1, TwipsRect(2160, 1935, 240, 450));
+    m_upDownLow = spin(m_lowNum, QStringLiteral("UpDownLow"), 0, 100, 1, TwipsRect(2160, 1935, 240, 450),
+                       tr("Lowest Number"));
     m_powerLow = numberBox(QStringLiteral("PowerLow"), QStringLiteral("1"), tr(kPowerLowTip),
                            TwipsRect(4920, 1980, 495, 360), true);
-    m_upDown3 = spin(m_powerLow, QStringLiteral("UpDown3"), 1, 100, 1, TwipsRect(5400, 1935, 240, 450));
+    m_upDown3 = spin(m_powerLow, QStringLiteral("UpDown3"), 1, 100, 1, TwipsRect(5400, 1935, 240, 450),
+                     tr("Lowest PowerBall"));
     m_highNum = numberBox(QStringLiteral("HighNum"), QStringLiteral("50"), tr(kHighTip),
                           TwipsRect(1680, 2640, 495, 360), true);
-    m_upDown1 = spin(m_highNum, QStringLiteral("UpDown1"), 0, 100, 50, TwipsRect(2160, 2580, 240, 450));
+    m_upDown1 = spin(m_highNum, QStringLiteral("UpDown1"), 0, 100, 50, TwipsRect(2160, 2580, 240, 450),
+                     tr("Highest Number"));
     m_powerHigh = numberBox(QStringLiteral("PowerHigh"), QStringLiteral("48"), tr(kPowerHighTip),
                             TwipsRect(4920, 2580, 495, 360), true);
-    m_upDown4 = spin(m_powerHigh, QStringLiteral("UpDown4"), 0, 100, 48, TwipsRect(5400, 2535, 240, 450));
+    m_upDown4 = spin(m_powerHigh, QStringLiteral("UpDown4"), 0, 100, 48, TwipsRect(5400, 2535, 240, 450),
+                     tr("Highest PowerBall"));
     SetPowerBallEnabled(false);
 
     const auto button = [client](const QString &name, const QString &caption, const QString &toolTip,
                                  const QRect &place) {
         auto *push = new QPushButton(caption, client);
         Place(push, name, caption, toolTip, place);
-        // Neither Enter nor Esc presses a button of this window.
+        // No button is the window's default: Enter presses only the focused one, and Esc none.
         push->setAutoDefault(false);
         push->setDefault(false);
         return push;

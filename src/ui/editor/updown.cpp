@@ -30,9 +30,13 @@ UpDown::UpDown(QLineEdit *buddy, int minimum, int maximum, int value, QWidget *p
 
 void UpDown::Step(int direction)
 {
-    // Whole numbers only; a box holding no number counts as 0 and is clamped.
+    // Whole numbers only; a box holding no number counts as 0 and is clamped. A box
+    // beyond a limit (typed, or a game from the file) is left alone by the arrow that
+    // would bring it back the wrong way: Up never lowers, Down never raises.
     const double shown = std::trunc(LeadingNumber(m_buddy->text().toStdString()));
     const double next = std::clamp(shown + direction * m_increment, double(m_minimum), double(m_maximum));
+    if (direction > 0 ? next <= shown : next >= shown)
+        return;
     m_value = static_cast<int>(next);
     m_buddy->setText(QString::number(m_value));
 }

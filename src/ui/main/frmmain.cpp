@@ -7,15 +7,19 @@
 #include "messageboxes.h"
 #include "numbertext.h"
 #include "odds.h"
+#include "pickbox.h"
 #include "platform.h"
 #include "settingsstore.h"
 #include "windowhub.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
@@ -127,8 +131,7 @@ void FrmMain::FreshForm()
         shown->show();
     for (QWidget *hidden : std::initializer_list<QWidget *>{m_txtHighPower, m_txtLowPower, m_label2})
         hidden->hide();
-    m_cmpStop->hide();
-    m_cmdStart->show();
+    ShowInstead(m_cmdStart, m_cmpStop);
 }
 
 bool FrmMain::ShowGame()
@@ -243,13 +246,69 @@ void FrmMain::BrowserClick()
         m_hub.ShowBrowser();
 }
 
+void FrmMain::ShowInstead(QPushButton *shown, QPushButton *hidden)
+{
+    // Hiding the focused button would pass the focus on to Exit, where the next
+    // Space meant for Stop or Start ends the program.
+    const bool hadFocus = focusWidget() == hidden;
+    shown->show();
+    if (hadFocus)
+        shown->setFocus(Qt::OtherFocusReason);
+    hidden->hide();
+}
+
+QString FrmMain::PicksLine() const
+{
+    const int row = m_catalogue.CurrentGame;
+    QString line = m_catalogue.HasRow(row) && std::size_t(row) < m_catalogue.Games.size()
+                       ? FromCatalogueText(m_catalogue.Games[std::size_t(row)].Name)
+                       : m_label1->text();
+    line += QLatin1Char(':');
+    for (const PickBox *pick : m_picks)
+        if (!pick->isHidden())
+            line += QLatin1Char(' ') + pick->text();
+    if (!m_txtPowerball->isHidden())
+        line += QStringLiteral(" + PB ") + m_txtPowerball->text();
+    return line;
+}
+
+void FrmMain::CopyPicks()
+{
+    QGuiApplication::clipboard()->setText(PicksLine());
+}
+
+void FrmMain::ShowPickMenu(PickBox *box, const QPoint &place)
+{
+    QMenu *menu = box->createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    QAction *first = menu->actions().value(0);
+    menu->insertAction(first, m_copyPicks);
+    menu->insertSeparator(first);
+    menu->popup(box->mapToGlobal(place));
+}
+
+bool FrmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    // A text field claims Ctrl+C for itself; let it have the key only when it holds
+    // a selection to copy, so that elsewhere Ctrl+C copies the picks.
+    if (event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy)) {
+        const auto *combo = qobject_cast<QComboBox *>(watched);
+        const auto *field = combo ? combo->lineEdit() : qobject_cast<QLineEdit *>(watched);
+        if (field && !field->hasSelectedText()) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void FrmMain::BeginRun()
 {
     m_lblProgress->show();
     SetCaption(m_lblProgress, tr("Working..."));
     m_barVal->show();
-    m_cmdStart->hide();
-    m_cmpStop->show();
+    ShowInstead(m_cmpStop, m_cmdStart);
 }
 
 void FrmMain::ShowProgress(std::int32_t i, std::int32_t n)
@@ -261,7 +320,7 @@ void FrmMain::ShowProgress(std::int32_t i, std::int32_t n)
 void FrmMain::ShowPick(int slot, long long number)
 {
     if (slot >= 1 && slot <= PickGenerator::kSlots)
-        m_picks[slot - 1]->setText(QString::number(number));
+        m_picks[slot - 1]->ShowNumber(number);
 }
 
 void FrmMain::PumpEvents()
@@ -271,15 +330,14 @@ void FrmMain::PumpEvents()
 
 void FrmMain::ShowPowerBall(long long number)
 {
-    m_txtPowerball->setText(QString::number(number));
+    m_txtPowerball->ShowNumber(number);
 }
 
 void FrmMain::EndRun()
 {
     SetCaption(m_lblProgress, tr("Good Luck With Your Picks!"));
     m_barVal->hide();
-    m_cmdStart->show();
-    m_cmpStop->hide();
+    ShowInstead(m_cmdStart, m_cmpStop);
 }
 
 PickRanges FrmMain::CurrentRanges() const

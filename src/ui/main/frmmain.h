@@ -11,6 +11,7 @@ class WindowHub;
 class MessageBoxes;
 class SettingsStore;
 class EventPump;
+class PickBox;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -55,6 +56,7 @@ public:
 private:
     void CreateControls();
     void CreateMenus();
+    void SetTabOrder();
     void ConnectEvents();
 
     bool LoadGameList();
@@ -71,6 +73,12 @@ private:
     void StartClick();
     void ExitClick();
     void BrowserClick();
+    // Start and Stop share one place; the focus goes with the one shown.
+    void ShowInstead(QPushButton *shown, QPushButton *hidden);
+    // The shown picks as one line, e.g. "Power Ball: 5 12 23 31 44 + PB 17".
+    QString PicksLine() const;
+    void CopyPicks();
+    void ShowPickMenu(PickBox *box, const QPoint &place);
 
     // PickObserver
     void BeginRun() override;
@@ -83,6 +91,7 @@ private:
     PickRanges CurrentRanges() const override;
 
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
     GameCatalogue &m_catalogue;
     WindowHub &m_hub;
@@ -96,11 +105,11 @@ private:
     float m_progress = 0;
 
     QLabel *m_label1 = nullptr;
-    QLineEdit *m_picks[PickGenerator::kSlots] = {};
+    PickBox *m_picks[PickGenerator::kSlots] = {};
     QLabel *m_label3 = nullptr;
     QLabel *m_label2 = nullptr;
     QComboBox *m_lotGame = nullptr;
-    QLineEdit *m_txtPowerball = nullptr;
+    PickBox *m_txtPowerball = nullptr;
     QLabel *m_lblLow = nullptr;
     QLineEdit *m_txtLow = nullptr;
     QLabel *m_lblHigh = nullptr;
@@ -123,4 +132,5 @@ private:
     QAction *m_mnuAbout = nullptr;
     QAction *m_mnuHelp = nullptr;
     QAction *m_mnuBrowser = nullptr;
+    QAction *m_copyPicks = nullptr;
 };

@@ -3,9 +3,11 @@
 
 #include "appicon.h"
 #include "appinfo.h"
+#include "buttonkeys.h"
 #include "describe.h"
 #include "formfont.h"
 #include "gamelist.h"
+#include "pickbox.h"
 #include "readablecolours.h"
 #include "twips.h"
 #include "windowhub.h"
@@ -55,7 +57,10 @@ FrmMain::FrmMain(GameCatalogue &catalogue, WindowHub &hub, MessageBoxes &boxes, 
 
     CreateControls();
     CreateMenus();
+    SetTabOrder();
     ConnectEvents();
+    LetEnterPressFocusedButton();
+    m_lotGame->setFocus(); // keyboard users start where a game is chosen
 
     const int width = TwipsToPixels(kClientWidth);
     setFixedSize(width, TwipsToPixels(kClientHeight) + menuBar()->sizeHint().height());
@@ -83,6 +88,7 @@ void FrmMain::CreateControls()
         field = new QLabel(text, client);
         field->setObjectName(QLatin1String(name));
         field->setGeometry(place);
+        field->setTextFormat(Qt::PlainText); // game names are the user's text, never markup
         field->setFont(SizedFont(base, points));
         if (centred)
             field->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -112,17 +118,20 @@ void FrmMain::CreateControls()
     };
 
     label(m_label1, "Label1", tr("Select a Game to Start"), TwipsRect(330, 120, 7335, 480), 18, true);
-    for (int slot = 0; slot < PickGenerator::kSlots; ++slot) {
-        QLineEdit *&pick = m_picks[slot];
-        box(pick, "", QString::number(slot + 1), TwipsRect(kPickLefts[slot], 600, 1000, 885));
-        pick->setObjectName(QStringLiteral("Text%1").arg(slot + 1));
+    auto pickBox = [&](const QString &name, const QString &text, const QFont &face, QRect place) {
+        auto *pick = new PickBox(text, face, client);
+        pick->setObjectName(name);
+        pick->setGeometry(place);
         Describe(pick, {});
-        pick->setAlignment(Qt::AlignCenter);
-        pick->setFont(display);
-        pick->setTextMargins(0, 0, 0, 0);
+        pick->setContextMenuPolicy(Qt::CustomContextMenu);
+        return pick;
+    };
+    for (int slot = 0; slot < PickGenerator::kSlots; ++slot) {
+        m_picks[slot] = pickBox(QStringLiteral("Text%1").arg(slot + 1), QString::number(slot + 1), display,
+                                TwipsRect(kPickLefts[slot], 600, 1000, 885));
         // A fixed background takes a fixed text colour, whatever the theme's.
-        SetColour(pick, QPalette::Base, QColor(128, 255, 255));
-        SetColour(pick, QPalette::Text, Qt::black);
+        SetColour(m_picks[slot], QPalette::Base, QColor(128, 255, 255));
+        SetColour(m_picks[slot], QPalette::Text, Qt::black);
     }
     label(m_label3, "Label3", tr("Game Selections"), TwipsRect(840, 1680, 2175, 255), 9.75, true);
     label(m_label2, "Label2", tr("Power Ball"), TwipsRect(5280, 1680, 1815, 480), 18, true);
@@ -134,10 +143,8 @@ void FrmMain::CreateControls()
     m_lotGame->setMaxVisibleItems(12);
     Describe(m_lotGame, {}, tr("Click Down Arrow to Choose, Add, or Edit Game"));
 
-    box(m_txtPowerball, "txtPowerball", QStringLiteral("48"), TwipsRect(5640, 2160, 1125, 1095));
-    m_txtPowerball->setAlignment(Qt::AlignCenter);
-    m_txtPowerball->setFont(SizedFont(display, 48));
-    m_txtPowerball->setTextMargins(0, 0, 0, 0);
+    m_txtPowerball = pickBox(QStringLiteral("txtPowerball"), QStringLiteral("48"), SizedFont(display, 48),
+                             TwipsRect(5640, 2160, 1125, 1095));
     FollowPalette(m_txtPowerball, [](QWidget *control, const QPalette &palette) {
         const QColor tip = palette.color(QPalette::ToolTipBase);
         SetColour(control, QPalette::Base, tip);
@@ -181,6 +188,8 @@ void FrmMain::CreateControls()
     button(m_cmpStop, "cmpStop", tr("Sto&p"), TwipsRect(5280, 4680, 975, 375),
            tr("Stops Number Calculations"));
     button(m_cmdExit, "cmdExit", tr("E&xit"), TwipsRect(6480, 4680, 855, 375), tr("Exit the Program"));
+    // The menu bar's Exit takes Alt+X alone: a key shared with the button needed two presses.
+    m_cmdExit->setShortcut({});
     for (QPushButton *idle : {m_cmdStart, m_cmpStop}) {
         idle->hide();
         idle->setEnabled(false);
@@ -205,6 +214,25 @@ void FrmMain::CreateMenus()
     m_mnuBrowser = new QAction(tr("&Visit The Web Site"), this);
     m_mnuBrowser->setObjectName(QStringLiteral("mnuBrowser"));
     bar->addAction(m_mnuBrowser);
+
+    // Ctrl+C anywhere in the window, unless a text field holds a selection (eventFilter).
+    m_copyPicks = new QAction(tr("Copy Picks"), this);
+    m_copyPicks->setObjectName(QStringLiteral("copyPicks"));
+    m_copyPicks->setShortcut(QKeySequence::Copy);
+    m_copyPicks->setShortcutContext(Qt::WindowShortcut);
+    addAction(m_copyPicks);
+}
+
+void FrmMain::SetTabOrder()
+{
+    // The controls a user acts on first, then the read-only boxes, so that a screen
+    // reader can still reach the picks.
+    QList<QWidget *> order{m_lotGame, m_cmdStart, m_cmpStop, m_cmdExit, m_cmdBrowser};
+    for (PickBox *pick : m_picks)
+        order << pick;
+    order << m_txtPowerball << m_txtLow << m_txtHigh << m_txtLowPower << m_txtHighPower << m_txtOdds;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void FrmMain::ConnectEvents()
@@ -218,4 +246,14 @@ void FrmMain::ConnectEvents()
     connect(m_mnuBrowser, &QAction::triggered, this, &FrmMain::BrowserClick);
     connect(m_mnuAbout, &QAction::triggered, this, [this] { m_hub.ShowAbout(nullptr); });
     connect(m_mnuHelp, &QAction::triggered, this, [this] { m_hub.ShowHelp(nullptr); });
+    connect(m_copyPicks, &QAction::triggered, this, &FrmMain::CopyPicks);
+    for (PickBox *pick : m_picks)
+        connect(pick, &QWidget::customContextMenuRequested, this,
+                [this, pick](QPoint at) { ShowPickMenu(pick, at); });
+    connect(m_txtPowerball, &QWidget::customContextMenuRequested, this,
+            [this](QPoint at) { ShowPickMenu(m_txtPowerball, at); });
+    // Text fields let Ctrl+C through to the window unless the user selected text in them.
+    m_lotGame->installEventFilter(this);
+    for (QLineEdit *field : centralWidget()->findChildren<QLineEdit *>())
+        field->installEventFilter(this);
 }

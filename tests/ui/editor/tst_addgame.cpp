@@ -1,8 +1,11 @@
+#include "../userinput.h"
 #include "addgame.h"
 #include "catalogueloader.h"
 #include "messageboxes.h"
+#include "updown.h"
 #include "windowhub.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -54,7 +57,8 @@ class TestAddGame final : public QObject
                 state << name;
         return state.join(' ') + '|' + qApp->focusWidget()->objectName();
     }
-    // A user's step: "pick ROW", "type NAME TEXT", "spin NAME CLICKS" (up if > 0), "click NAME" or "close".
+    // A user's step: "pick ROW", "type NAME TEXT", "spin NAME CLICKS" (up if > 0), "click NAME", "close",
+    // "key KEY" (through the window, to the focused control) or "wheel NAME NOTCHES" (over the control).
     void Do(const QString &step)
     {
         QString act = step.section(' ', 0, 0), name = step.section(' ', 1, 1), arg = step.section(' ', 2);
@@ -70,6 +74,10 @@ class TestAddGame final : public QObject
             for (int i = 0; i < std::abs(arg.toInt()); ++i)
                 QTest::mouseClick(Find(name)->childAt(2, arg.toInt() > 0 ? 1 : Find(name)->height() - 2),
                                   Qt::LeftButton);
+        } else if (act == "key") {
+            PressKey(m_dlg, name);
+        } else if (act == "wheel") {
+            TurnWheel(m_dlg, Find(name), arg.toInt());
         } else if (name.startsWith("mnu")) {
             m_dlg->findChild<QAction *>(name)->trigger();
         } else if (act == "click") {
@@ -112,6 +120,19 @@ private slots:
         row("typed name", "type MyGames Power Ball\r", "6 Power Ball 6 1 50 [1] [48]" + add + "MyGames");
         // Leaving the name box picked the game whose name was typed.
         row("typed name, left", "type MyGames Power Ball\t", "6 Power Ball 6 1 50 [1] [48]" + add + "cmdCancel");
+        // Up lowered a number above the spin's limit to the limit, Down raised one below it.
+        const QByteArray odd = "Odd, 9, -2, 150, 0, 0\r\n";
+        row("spins beyond their limits", "pick 0; spin UpDown2 1; spin UpDownLow -1; spin UpDown1 1",
+            "0 Odd 9 -2 150 [0] [0]" + edit + "cmdCancel", {}, {}, odd);
+        row("spins back into their limits", "pick 0; spin UpDown2 -1; spin UpDownLow 1; spin UpDown1 -1",
+            "0 Odd 7 0 100 [0] [0]" + edit + "cmdCancel", {}, {}, odd);
+        // Enter on a focused button did nothing; Cancel has the focus on opening.
+        row("Return on Cancel", "key Return", "1");
+        // Alt+Q typed a q into the name.
+        row("Alt+letter in the name", "type MyGames Mega; key Alt+Q", "6 Mega 6 1 50 [1] [48]" + add + "MyGames");
+        // The wheel over the list picked a game, throwing away the name being typed.
+        row("wheel over the list, elsewhere", "type MyGames Mega; type ChoiceNum 5; wheel MyGames -1",
+            "6 Mega 5 1 50 [1] [48]" + add + "ChoiceNum");
         row("add prefix Lotto", "type MyGames Lotto; spin UpDown2 -1; spin UpDown1 -11; click cmdSave", "6",
             "", kGames + "Lotto,5,1,39,0,0\r\n");
         row("spins stop at 7 and 100; only choices typed", "spin UpDown2 5; spin UpDownLow 120; "
@@ -175,6 +196,33 @@ private slots:
         QCOMPARE(fakes.events.join("; "), events);
         QCOMPARE(out.open(QIODevice::ReadOnly) ? out.readAll() : kDirectory, file.isNull() ? games : file);
         QTEST(dialog.isVisible() ? State() : QString::number(m_catalogue.CurrentGame), "after");
+    }
+
+    // Each spin button was named as its box, so a screen reader could not tell them apart.
+    void spinNames_data()
+    {
+        QTest::addColumn<QString>("spin");
+        QTest::addColumn<QString>("name");
+        // clang-format off
+        QTest::newRow("choices") << "UpDown2" << "Choices up/down";
+        QTest::newRow("lowest") << "UpDownLow" << "Lowest Number up/down";
+        QTest::newRow("highest") << "UpDown1" << "Highest Number up/down";
+        QTest::newRow("lowest Power Ball") << "UpDown3" << "Lowest PowerBall up/down";
+        QTest::newRow("highest Power Ball") << "UpDown4" << "Highest PowerBall up/down";
+        // clang-format on
+    }
+    void spinNames()
+    {
+        QFETCH(QString, spin);
+        GameCatalogue catalogue;
+        Fakes fakes;
+        AddGame dialog(catalogue, fakes, fakes);
+        const auto name = [&](QObject *control) {
+            return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+        };
+        auto *upDown = dialog.findChild<UpDown *>(spin);
+        QTEST(name(upDown), "name");
+        QVERIFY(name(upDown) != name(upDown->Buddy()));
     }
 };
 

@@ -1,3 +1,4 @@
+#include "../userinput.h"
 #include "catalogueloader.h"
 #include "frmmain.h"
 #include "messageboxes.h"
@@ -6,9 +7,13 @@
 #include "windowhub.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QTimer>
 #include <QtTest>
 
@@ -89,6 +94,20 @@ class TestFrmMain : public QObject
     }
     QWidget *Find(const QString &name) const { return m_window->findChild<QWidget *>(name); }
     QComboBox *List() const { return m_window->findChild<QComboBox *>("LotGame"); }
+    void ShowActive()
+    {
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    }
+    static QString Focus() { return qApp->focusWidget() ? qApp->focusWidget()->objectName() : "-"; }
+    // Keys by name, apart by blanks; the focus after each is logged.
+    void Press(const QString &keys, QStringList &trail)
+    {
+        for (const QString &name : keys.split(' ', Qt::SkipEmptyParts)) {
+            PressKey(m_window.get(), name);
+            trail << Focus();
+        }
+    }
     // The text each of `names` shows, "-" for one hidden.
     QString Show(const QString &names) const
     {
@@ -135,6 +154,9 @@ private slots:
         // Cancel leaves row 1, which a one-game catalogue lacks; that once ended the program.
         QTest::newRow("editor cancelled, one game") << solo << none << solo << QStringList{"GameName/Game=0"}
             << "Solo Solo 1 2 3 4 5 6 - - - - - 1 40 3838380 to 1 &Start -";
+        // A name that looks like markup was drawn as markup, while a screen reader heard the tags.
+        QTest::newRow("markup in a name") << QByteArray("<b>Bold</b> Lotto,6,1,49,0,0\r\n") << none << no << QStringList()
+            << "<b>Bold</b> Lotto <b>Bold</b> Lotto 1 2 3 4 5 6 - - - - - 1 49 13983816 to 1 &Start -";
         QTest::newRow("editor deleted the only game") << solo << none << QByteArray("")
             << QStringList{kCreate + "Yes", "GameName/Game=0"}
             << "California Lotto California Lotto 1 2 3 4 5 6 - - - - - 1 51 18009460 to 1 &Start -";
@@ -157,6 +179,9 @@ private slots:
         }
         QTEST(Show(kGame + " cmdStart cmpStop"), "shown");
         QCOMPARE(List()->findText("Edit or Add Lottery Game"), List()->count() - 1);
+        for (const QLabel *label : m_window->findChildren<QLabel *>())
+            QVERIFY2(label->textFormat() == Qt::PlainText || !Qt::mightBeRichText(label->text()),
+                     qPrintable(label->objectName()));
         List()->lineEdit()->selectAll(); // typing a name and Enter chooses nothing
         QTest::keyClicks(List()->lineEdit(), QStringLiteral("Louisiana Lotto\r"));
         QCOMPARE(m_fakes.events, events);
@@ -204,6 +229,133 @@ private slots:
                      action == "LotGame" ? "100 101 102 103 104 105 106 -" : "4 11 18 25 32 - - 22");
         QCOMPARE(Find("BarVal")->property("value"), m_fakes.pumps == 1 ? 5 : 1000); // of 1000
         QCOMPARE(Show(kRunControls), "Good Luck With Your Picks! - &Start -");
+    }
+
+    void keyboard_data()
+    {
+        QTest::addColumn<QString>("saved");
+        QTest::addColumn<QString>("keys");   // through the window, apart by blanks
+        QTest::addColumn<QString>("during"); // keys at the first set of a run
+        // The focus at the start and after each key | events | sets drawn | the clipboard.
+        QTest::addColumn<QString>("after");
+        const QString online =
+            "Are You On-line?|You Must Already be on-line.\r\n"
+            "If Not, Click \"No\", Connect to the Internet\r\nThen Select This Feature!|No";
+        // clang-format off
+        // Keyboard users started in a read-only box, twelve Tabs from Start.
+        QTest::newRow("Tab order") << "1" << "Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Shift+Tab"
+            << "" << "LotGame cmdStart cmdExit cmdBrowser Text1 Text2 Text3 Text4 Text5 txtPowerball txtLow "
+                     "txtHigh txtLowPower txtHighPower txtOdds LotGame txtOdds |  | 0 | ";
+        // The focus fell from the hidden Start on Exit, so Space, Space ended the program.
+        QTest::newRow("Space starts, Space stops") << "1" << "Tab Space" << "Space"
+            << "LotGame cmdStart cmdStart | run: cmpStop | 1 | ";
+        // Enter on a focused button did nothing.
+        QTest::newRow("Return on Start, Enter on Exit") << "1" << "Tab Return Tab Enter" << ""
+            << "LotGame cmdStart cmdStart cmdExit cmdExit | run: cmpStop; end | 200 | ";
+        QTest::newRow("Return on the web site button") << "1" << "Tab Tab Tab Return" << ""
+            << "LotGame cmdStart cmdExit cmdBrowser cmdBrowser | " + online + " | 0 | ";
+        // The menu entry and the button shared Alt+X: the first press only moved the focus.
+        QTest::newRow("Alt+X once") << "1" << "Alt+X" << "" << "LotGame LotGame | end | 0 | ";
+        // Alt+Q typed a q into the game list; it stays the game's name.
+        QTest::newRow("Alt+letter, Ctrl+C in the list") << "1" << "Alt+Q Ctrl+C" << ""
+            << "LotGame LotGame LotGame |  | 0 | Big Ball: 1 2 3 4 5 + PB 48";
+        QTest::newRow("Ctrl+C after a run") << "0" << "Tab Space Ctrl+C" << ""
+            << "LotGame cmdStart cmdStart cmdStart | run: cmpStop | 200 | Seven Up: 100 101 102 103 104 105 106";
+        QTest::newRow("Ctrl+C copies a selection") << "1" << "Shift+Home Ctrl+C" << ""
+            << "LotGame LotGame LotGame |  | 0 | Big Ball";
+        // clang-format on
+    }
+    void keyboard()
+    {
+        QFETCH(QString, saved);
+        QFETCH(QString, keys);
+        QFETCH(QString, during);
+        Open(kTwoGames, saved, {});
+        ShowActive();
+        QGuiApplication::clipboard()->clear();
+        QStringList trail{Focus()};
+        QStringList unused;
+        m_fakes.atFirstSet = [&] {
+            m_fakes.events << "run: " + Focus();
+            Press(during, unused);
+        };
+        Press(keys, trail);
+        const QStringList after{trail.join(' '), m_fakes.events.join("; "), QString::number(m_fakes.pumps),
+                                QGuiApplication::clipboard()->text()};
+        QTEST(after.join(" | "), "after");
+        QCOMPARE(List()->currentText(), saved == "1" ? "Big Ball" : "Seven Up");
+    }
+
+    void wheel_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("shown"); // the game after a notch up over the list
+        QTest::addColumn<QStringList>("events");
+        // The wheel over the list changed the game while the user was elsewhere.
+        // clang-format off
+        QTest::newRow("focus on Start") << "Tab" << "Big Ball" << QStringList();
+        QTest::newRow("in the list") << "" << "Seven Up" << QStringList{"GameName/Game=0"};
+        // clang-format on
+    }
+    void wheel()
+    {
+        QFETCH(QString, keys);
+        Open(kTwoGames, "1", {});
+        ShowActive();
+        QStringList trail;
+        Press(keys, trail);
+        TurnWheel(m_window.get(), List(), 1);
+        QTEST(Find("Label1")->property("text").toString(), "shown");
+        QTEST(m_fakes.events, "events");
+    }
+
+    // Every pick box shows the whole of its number, within its frame; "100" once showed as ".00".
+    void widePicks_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("picks");
+        QTest::newRow("three digits") << kTwoGames << "100 101 102 103 104 105 106 -";
+        QTest::newRow("five digits") << QByteArray("Wide,7,32761,32767,32760,32767\r\n")
+                                     << "32761 32762 32763 32764 32765 32766 32767 32764";
+    }
+    void widePicks()
+    {
+        QFETCH(QByteArray, file);
+        Open(file, "0", {});
+        ShowActive();
+        QTest::mouseClick(Find("cmdStart"), Qt::LeftButton);
+        QTEST(Show(kPicks), "picks");
+        for (const QString &name : kPicks.split(' ')) {
+            QWidget *box = Find(name);
+            if (box->isHidden())
+                continue;
+            QCOMPARE(box->size(), name == "txtPowerball" ? QSize(75, 73) : QSize(67, 59));
+            // Digits drawn whole stay clear of the frame; a clipped number runs into it.
+            const QImage image = box->grab().toImage();
+            const int base = qGray(box->palette().color(QPalette::Base).rgb()), edge = 4;
+            int first = image.width(), last = -1;
+            for (int x = 0; x < image.width(); ++x)
+                for (int y = edge; y < image.height() - edge; ++y)
+                    if (std::abs(qGray(image.pixel(x, y)) - base) > 96)
+                        std::tie(first, last) = std::pair(std::min(first, x), std::max(last, x));
+            QVERIFY2(first > edge && last < image.width() - 1 - edge, qPrintable(name));
+        }
+    }
+
+    void pickMenu()
+    {
+        Open(kTwoGames, "1", {});
+        ShowActive();
+        QGuiApplication::clipboard()->clear();
+        QWidget *pick = Find("Text3");
+        QTest::mouseClick(m_window->windowHandle(), Qt::RightButton, {},
+                          pick->mapTo(m_window.get(), pick->rect().center()));
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QAction *copy = menu->actions().value(0);
+        QCOMPARE(copy->text(), "Copy Picks");
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(copy).center());
+        QCOMPARE(QGuiApplication::clipboard()->text(), "Big Ball: 1 2 3 4 5 + PB 48");
     }
 };
 
