@@ -12,8 +12,13 @@
 
 #include <QApplication>
 
+#include <csignal>
+
 int RunProgram(int argc, char *argv[], const std::function<void(QWidget *)> &beforeShow)
 {
+    // A save beyond the file-size limit then fails with EFBIG and is reported,
+    // instead of the signal ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setStyle(new LeanStyle);
     // One face for every window and the menus, so start-up loads no other.
@@ -27,7 +32,7 @@ int RunProgram(int argc, char *argv[], const std::function<void(QWidget *)> &bef
     QApplication::setDesktopFileName(QStringLiteral("drawsmith"));
 
     QtMessageBoxes boxes;
-    QtSettingsStore settings;
+    FileSettingsStore settings(&boxes);
     QtEventPump pump;
     Globals globals(boxes);
 

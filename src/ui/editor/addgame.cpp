@@ -2,6 +2,7 @@
 
 #include "appicon.h"
 #include "describe.h"
+#include "filetexts.h"
 #include "formfont.h"
 #include "gamelist.h"
 #include "gamerecord.h"
@@ -219,7 +220,7 @@ void AddGame::FillGameList()
 {
     // List position == row of Games, so nothing else goes into the list.
     for (int row = 0; row < m_catalogue.GameCount && row < int(m_catalogue.Games.size()); ++row)
-        m_myGames->addItem(QString::fromStdString(m_catalogue.Games[std::size_t(row)].Name));
+        m_myGames->addItem(FromCatalogueBytes(m_catalogue.Games[std::size_t(row)].Name));
     m_myGames->setCurrentIndex(-1);
     m_myGames->setEditText(kUntitledGame);
 }
@@ -301,7 +302,7 @@ void AddGame::cmdDeleteClick()
     const int row = m_catalogue.CurrentGame;
     if (!m_catalogue.HasRow(row) || row >= int(m_catalogue.Games.size()))
         return;
-    const QString name = QString::fromStdString(m_catalogue.Games[std::size_t(row)].Name);
+    const QString name = FromCatalogueBytes(m_catalogue.Games[std::size_t(row)].Name);
     const QString title = QStringLiteral("Are You Sure?");
     if (!m_boxes.Ask(this, QStringLiteral("Delete - ") + name + QStringLiteral("?"), title)) {
         MoveFocus(EntryFocus::MyGames);
@@ -316,7 +317,7 @@ void AddGame::cmdDeleteClick()
         MoveFocus(EntryFocus::MyGames);
         return;
     }
-    if (const Status status = DeleteGame(m_catalogue.Games, row); !status) {
+    if (const Status status = DeleteGame(m_catalogue.Games[std::size_t(row)], row); !status) {
         ReportWriteFailure(status);
         return;
     }
@@ -344,7 +345,8 @@ void AddGame::keyPressEvent(QKeyEvent *event)
 GameEntry AddGame::ReadEntry() const
 {
     GameEntry entry;
-    entry.Name = m_myGames->currentText().toStdString();
+    // A name shown from the file is written back as the file's own bytes.
+    entry.Name = ToCatalogueBytes(m_myGames->currentText(), m_catalogue.Games);
     entry.ChoicesText = m_choiceNum->text().toStdString();
     entry.LowText = m_lowNum->text().toStdString();
     entry.HighText = m_highNum->text().toStdString();
@@ -398,5 +400,5 @@ void AddGame::MoveFocus(EntryFocus focus)
 void AddGame::ReportWriteFailure(const Status &status)
 {
     // Nothing is taken for done: the editor stays open with every entry kept.
-    m_boxes.Inform(this, QString::fromStdString(status.Message()), QStringLiteral("Data File Error"));
+    m_boxes.Inform(this, FileFailureText(status), QStringLiteral("Data File Error"));
 }

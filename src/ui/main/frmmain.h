@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pickgenerator.h"
+#include "status.h"
 
 #include <QMainWindow>
 
@@ -58,7 +59,7 @@ private:
     void ConnectEvents();
 
     bool LoadGameList();
-    bool TryLoadGameList();
+    bool TryLoadGameList(Status &failure);
     std::int16_t SavedSelection();
     void SaveSelection();
     bool ShowGame();
@@ -69,6 +70,8 @@ private:
     void LotGameClick(int index);
     bool EditGames();
     void StartClick();
+    // False, after telling the user why, when the game's range cannot fill its shown slots.
+    bool CanBeDrawn();
     void ExitClick();
     void BrowserClick();
 
