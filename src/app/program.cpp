@@ -14,11 +14,16 @@
 #include <QApplication>
 #include <QLocale>
 
+#include <csignal>
+
 int RunProgram(int argc, char *argv[], const std::function<void(QWidget *)> &beforeShow)
 {
     // The web engine, loaded with the browser, draws through a GL context shared
     // program-wide; Qt makes it only when asked before the application exists.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // A save beyond the file-size limit then fails with EFBIG and is reported,
+    // instead of the signal ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setStyle(new LeanStyle);
     // One face for every window and the menus, so start-up loads no other.
@@ -33,7 +38,7 @@ int RunProgram(int argc, char *argv[], const std::function<void(QWidget *)> &bef
     InstallTranslations(QLocale::system());
 
     QtMessageBoxes boxes;
-    QtSettingsStore settings;
+    FileSettingsStore settings(&boxes);
     QtEventPump pump;
     Globals globals(boxes);
 

@@ -5,6 +5,7 @@
 #include "valuereader.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <limits>
 #include <system_error>
@@ -139,9 +140,14 @@ bool RoundToPowerBallLow(double value, std::int16_t &result)
     return true;
 }
 
+std::string_view WithoutByteOrderMark(std::string_view text)
+{
+    return text.starts_with(kByteOrderMark) ? text.substr(kByteOrderMark.size()) : text;
+}
+
 Status ParseCatalogueLines(std::string_view text, std::vector<CatalogueLine> &lines)
 {
-    return ReadTable(text, lines,
+    return ReadTable(WithoutByteOrderMark(text), lines,
                      [](std::vector<CatalogueLine> &read, std::size_t, std::string_view name,
                         const double *numbers, std::string &) {
                          CatalogueLine &line = read.emplace_back();
@@ -153,6 +159,7 @@ Status ParseCatalogueLines(std::string_view text, std::vector<CatalogueLine> &li
 
 Status ParseCatalogue(std::string_view text, std::vector<GameRecord> &games)
 {
+    text = WithoutByteOrderMark(text);
     if (text.empty())
         return Status::Failure("The file holds no games.");
     constexpr auto kMostGames = static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max());
@@ -185,44 +192,99 @@ Status LoadCatalogue(GameCatalogue &catalogue, const std::filesystem::path &file
     std::vector<GameRecord> games;
     status = ParseCatalogue(std::string_view(text.get(), size), games);
     if (!status)
-        return Status::Failure(file.string() + ": " + status.Message());
+        return status.WithFile(file.string());
     catalogue.GameCount = static_cast<std::int32_t>(games.size());
     catalogue.Games = std::move(games);
     return {};
 }
 
-Status WriteDefaultCatalogue(const std::filesystem::path &file)
+Status UpdateUnderLock(const std::filesystem::path &file,
+                       const std::function<Status(std::string &text, bool exists)> &change)
 {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    if (fs::is_directory(file, ec))
-        return Status::Failure("Could not write \"" + file.string() + "\": it is a folder.");
-
-    if (fs::exists(file, ec)) {
-        std::string old;
-        Status status = ReadWholeFile(file, old);
-        if (!status)
-            return status;
-        // Keep the user's games; a file that already is the default needs no copy,
-        // and copying it would replace an earlier backup of real games.
-        if (!old.empty() && old != kDefaultCatalogue) {
-            fs::path backup = file;
-            backup += ".bak";
-            status = ReplaceFile(backup, old);
-            if (!status)
-                return status;
-        }
-    }
-    return ReplaceFile(file, std::string(kDefaultCatalogue));
+    FileLock lock;
+    if (Status status = lock.Acquire(file); !status)
+        return status;
+    // Nobody else writes now, so a temporary still there is a killed save's.
+    RemoveStaleTemporaries(file);
+    std::string text;
+    Status status = ReadWholeFile(file, text);
+    const bool exists = status || status.Problem() != FileProblem::NotFound || file != RealTarget(file);
+    if (!status && exists)
+        return status;
+    status = change(text, exists);
+    if (!status)
+        return status.WithFile(file.string());
+    return ReplaceFile(file, text);
 }
 
-RecoveryOutcome RecoverCatalogue(RecoveryQuestions &questions, const std::filesystem::path &file)
+namespace {
+
+// The first free name of games.dat.bak, games.dat.bak.1, games.dat.bak.2, ...
+// beside the real file; an earlier backup is never replaced.
+Status WriteBackup(const std::filesystem::path &file, const std::string &old,
+                   std::filesystem::path &backup)
 {
+    const std::filesystem::path target = RealTarget(file);
+    const unsigned mode = FileMode(target);
+    for (int number = 0; number < 10000; ++number) {
+        backup = target;
+        backup += number == 0 ? std::string(".bak") : ".bak." + std::to_string(number);
+        Status status = CreateNewFile(backup, old, mode);
+        if (status || status.Error() != EEXIST)
+            return status;
+    }
+    return Status::Failure(FileProblem::WriteFailed, backup.string(), EEXIST);
+}
+
+} // namespace
+
+Status WriteDefaultCatalogue(const std::filesystem::path &file, std::filesystem::path *backup)
+{
+    // Checked first, so that a file that cannot be replaced gets no backup either.
+    if (Status status = CheckReplaceable(file); !status)
+        return status;
+    return UpdateUnderLock(file, [&](std::string &text, bool) {
+        // Keep the user's games; a file that already is the default needs no copy.
+        if (!text.empty() && text != kDefaultCatalogue) {
+            std::filesystem::path written;
+            if (Status status = WriteBackup(file, text, written); !status)
+                return status;
+            if (backup)
+                *backup = written;
+        }
+        text = kDefaultCatalogue;
+        return Status();
+    });
+}
+
+bool MustNotReplace(const Status &loadFailure)
+{
+    switch (loadFailure.Problem()) {
+    case FileProblem::NotRegular:
+    case FileProblem::TooLarge:
+    case FileProblem::DanglingLink:
+    case FileProblem::NoAccess:
+        return true;
+    default:
+        return false;
+    }
+}
+
+RecoveryOutcome RecoverCatalogue(RecoveryQuestions &questions, const Status &loadFailure,
+                                 const std::filesystem::path &file)
+{
+    if (MustNotReplace(loadFailure)) {
+        questions.ReportUnusable(loadFailure);
+        return RecoveryOutcome::EndProgram;
+    }
     if (!questions.AskCreateNewFile())
         return questions.AskContinue() ? RecoveryOutcome::Retry : RecoveryOutcome::EndProgram;
 
-    const Status status = WriteDefaultCatalogue(file);
+    std::filesystem::path backup;
+    const Status status = WriteDefaultCatalogue(file, &backup);
     if (!status)
-        questions.ReportWriteFailure("The new data file could not be written.\n" + status.Message());
+        questions.ReportWriteFailure(status);
+    else if (!backup.empty())
+        questions.ReportBackup(backup);
     return RecoveryOutcome::Retry;
 }

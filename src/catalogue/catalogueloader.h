@@ -5,12 +5,16 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 inline const std::filesystem::path kCatalogueFile = "games.dat";
+
+// A UTF-8 byte-order mark: kept in the file, never part of the first name.
+inline constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // The six default games, each line ending in CR LF.
 extern const std::string_view kDefaultCatalogue;
@@ -58,9 +62,18 @@ Status ParseCatalogue(std::string_view text, std::vector<GameRecord> &games);
 // the catalogue is left as it was.
 Status LoadCatalogue(GameCatalogue &catalogue, const std::filesystem::path &file = kCatalogueFile);
 
-// Writes the default catalogue over the file. An existing non-empty file is first
-// kept as <file>.bak, so games typed by the user are never lost.
-Status WriteDefaultCatalogue(const std::filesystem::path &file = kCatalogueFile);
+// Under the file's lock, hands `change` the file's current text (empty and
+// `exists` false when there is no file) and writes back what it leaves there,
+// unless it fails. Every writer of the catalogue goes through here, so that two
+// processes never lose each other's changes.
+Status UpdateUnderLock(const std::filesystem::path &file,
+                       const std::function<Status(std::string &text, bool exists)> &change);
+
+// Writes the default catalogue over the file. An existing file with games is
+// first kept as <file>.bak (or .bak.1, .bak.2, ... when that exists), whose
+// name goes to `backup`. Refuses anything that is not a regular file.
+Status WriteDefaultCatalogue(const std::filesystem::path &file = kCatalogueFile,
+                             std::filesystem::path *backup = nullptr);
 
 // The questions of the recovery dialog, answered by the window (or a test).
 class RecoveryQuestions
@@ -69,14 +82,21 @@ public:
     virtual ~RecoveryQuestions() = default;
     virtual bool AskCreateNewFile() = 0; // "Create a New Data File?" - true for Yes
     virtual bool AskContinue() = 0;      // "Continue?" - true for Yes
-    virtual void ReportWriteFailure(const std::string &message) = 0;
+    virtual void ReportWriteFailure(const Status &failure) = 0;
+    virtual void ReportBackup(const std::filesystem::path &backup) = 0;
+    // The file is no catalogue Drawsmith may replace (a folder, a device, far
+    // too large, unreadable); the program ends after this.
+    virtual void ReportUnusable(const Status &failure) = 0;
 };
 
 enum class RecoveryOutcome
 {
     Retry,     // try the load again
-    EndProgram // the user chose to end the program
+    EndProgram // the user chose to end the program, or the file cannot be used
 };
 
-RecoveryOutcome RecoverCatalogue(RecoveryQuestions &questions,
+// Whether a load failure forbids writing the default catalogue over the file.
+bool MustNotReplace(const Status &loadFailure);
+
+RecoveryOutcome RecoverCatalogue(RecoveryQuestions &questions, const Status &loadFailure,
                                  const std::filesystem::path &file = kCatalogueFile);

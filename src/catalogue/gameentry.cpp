@@ -4,6 +4,7 @@
 #include "safefile.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <iterator>
 #include <limits>
 #include <system_error>
@@ -127,74 +128,105 @@ std::string SpacedLine(const GameRecord &record)
 
 Status AppendGame(const GameEntry &entry, int &newRow, const std::filesystem::path &file)
 {
-    std::string text;
-    std::error_code ec;
-    if (std::filesystem::exists(file, ec)) {
-        Status status = ReadWholeFile(file, text);
-        if (!status)
-            return status;
-    }
-    const std::size_t lines = CountLines(text);
-    if (lines >= static_cast<std::size_t>(std::numeric_limits<int>::max()))
-        return Status::Failure("\"" + file.string() + "\" holds too many games.");
-
-    // A last line without a line end (typed by hand) must not be joined to ours.
-    if (!text.empty() && text.back() != '\n' && text.back() != '\r')
+    std::size_t lines = 0;
+    const Status status = UpdateUnderLock(file, [&](std::string &text, bool) {
+        lines = CountLines(text);
+        if (lines >= static_cast<std::size_t>(std::numeric_limits<int>::max()))
+            return Status::Failure(FileProblem::TooManyGames, file.string());
+        // A last line without a line end (typed by hand) must not be joined to ours.
+        if (!text.empty() && text.back() != '\n' && text.back() != '\r' && text != kByteOrderMark)
+            text += "\r\n";
+        text += CompactLine(entry);
         text += "\r\n";
-    text += CompactLine(entry);
-    text += "\r\n";
-    Status status = ReplaceFile(file, text);
+        return Status();
+    });
     if (status)
         newRow = static_cast<int>(lines);
     return status;
 }
 
+namespace {
+
+// Reads the file's current lines for a rewrite; `mark` gets its byte-order mark, if any.
+Status ReadLinesForRewrite(const std::string &text, bool exists, std::vector<CatalogueLine> &lines,
+                           std::string &mark)
+{
+    if (!exists)
+        return Status::Failure(FileProblem::NotFound, {});
+    if (Status status = ParseCatalogueLines(text, lines); !status)
+        return status;
+    if (lines.size() > static_cast<std::size_t>(std::numeric_limits<int>::max()))
+        return Status::Failure(FileProblem::TooManyGames, {});
+    mark = text.starts_with(kByteOrderMark) ? std::string(kByteOrderMark) : std::string();
+    return {};
+}
+
+bool SameGame(const CatalogueLine &line, const GameRecord &game)
+{
+    std::int16_t powerBallLow = 0;
+    return line.Name == game.Name && line.Numbers[0] == game.Choices && line.Numbers[1] == game.LowNumber &&
+           line.Numbers[2] == game.HighNumber && ToPowerBallLow(line.Numbers[3], powerBallLow) &&
+           powerBallLow == game.PowerBallLow && line.Numbers[4] == game.PowerBallHigh;
+}
+
+} // namespace
+
 Status SaveGameChanges(const GameEntry &entry, std::optional<int> &changedRow,
                        const std::filesystem::path &file)
 {
-    std::string text;
-    Status status = ReadWholeFile(file, text);
-    if (!status)
-        return status;
-    std::vector<CatalogueLine> lines;
-    status = ParseCatalogueLines(text, lines);
-    if (!status)
-        return Status::Failure("\"" + file.string() + "\" could not be read: " + status.Message());
-    if (lines.size() > static_cast<std::size_t>(std::numeric_limits<int>::max()))
-        return Status::Failure("\"" + file.string() + "\" holds too many games.");
-
-    const GameRecord record = RecordFromEntry(entry);
-    const double powerLow = entry.PowerBall ? PowerBoxNumber(entry.PowerLowText) : 0.0;
     std::optional<int> lastChanged;
-    std::string out;
-    for (std::size_t row = 0; row < lines.size(); ++row) {
-        CatalogueLine &line = lines[row];
-        if (line.Name == entry.Name) {
-            // Field 5 keeps the box's number unconverted, like every other value here.
-            const double numbers[5] = {record.Choices, record.LowNumber, record.HighNumber, powerLow,
-                                       record.PowerBallHigh};
-            std::copy(std::begin(numbers), std::end(numbers), line.Numbers);
-            lastChanged = static_cast<int>(row);
+    const Status status = UpdateUnderLock(file, [&](std::string &text, bool exists) {
+        std::vector<CatalogueLine> lines;
+        std::string out;
+        if (Status read = ReadLinesForRewrite(text, exists, lines, out); !read)
+            return read;
+        const GameRecord record = RecordFromEntry(entry);
+        const double powerLow = entry.PowerBall ? PowerBoxNumber(entry.PowerLowText) : 0.0;
+        for (std::size_t row = 0; row < lines.size(); ++row) {
+            CatalogueLine &line = lines[row];
+            if (line.Name == entry.Name) {
+                // Field 5 keeps the box's number unconverted, like every other value here.
+                const double numbers[5] = {record.Choices, record.LowNumber, record.HighNumber, powerLow,
+                                           record.PowerBallHigh};
+                std::copy(std::begin(numbers), std::end(numbers), line.Numbers);
+                lastChanged = static_cast<int>(row);
+            }
+            out += SpacedLineOf(line.Name, line.Numbers);
+            out += "\r\n";
         }
-        out += SpacedLineOf(line.Name, line.Numbers);
-        out += "\r\n";
-    }
-    status = ReplaceFile(file, out);
+        text = std::move(out);
+        return Status();
+    });
     if (status)
         changedRow = lastChanged;
     return status;
 }
 
-Status DeleteGame(const std::vector<GameRecord> &games, int row, const std::filesystem::path &file)
+Status DeleteGame(const GameRecord &game, int row, const std::filesystem::path &file)
 {
-    if (row < 0 || static_cast<std::size_t>(row) >= games.size())
-        return Status::Failure("There is no game " + std::to_string(row + 1) + " to delete.");
-    std::string out;
-    for (std::size_t i = 0; i < games.size(); ++i) {
-        if (i == static_cast<std::size_t>(row))
-            continue;
-        out += SpacedLine(games[i]);
-        out += "\r\n";
-    }
-    return ReplaceFile(file, out);
+    return UpdateUnderLock(file, [&](std::string &text, bool exists) {
+        std::vector<CatalogueLine> lines;
+        std::string out;
+        if (Status read = ReadLinesForRewrite(text, exists, lines, out); !read)
+            return read;
+        // The game as the editor showed it: at its row, or, when another process
+        // has moved it since, its nearest identical line.
+        std::optional<std::size_t> found;
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            const auto distance = [row](std::size_t at) { return std::abs(static_cast<long long>(at) - row); };
+            if (SameGame(lines[i], game) && (!found || distance(i) < distance(*found)))
+                found = i;
+        }
+        if (!found)
+            return Status::Failure(FileProblem::GameGone, {}, 0, game.Name);
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            if (i == *found)
+                continue;
+            out += SpacedLineOf(lines[i].Name, lines[i].Numbers);
+            out += "\r\n";
+        }
+        // The last game gone leaves an empty file, mark and all.
+        text = lines.size() == 1 ? std::string() : std::move(out);
+        return Status();
+    });
 }

@@ -49,8 +49,11 @@ GameRecord RecordFromEntry(const GameEntry &entry);
 std::string CompactLine(const GameEntry &entry);  // add: "Mini Lotto,5,1,39,0,0"
 std::string SpacedLine(const GameRecord &record); // change, delete: "Mini Lotto, 5, 1, 39, 0, 0"
 
+// The actions below apply their change to the file as it is on disk, under its
+// lock (UpdateUnderLock), and keep every other game's bytes and a byte-order mark.
+
 // Appends the entry's compact line (on a line of its own) and returns the new
-// game's row, which is the old GameCount.
+// game's row, which is the file's old line count.
 Status AppendGame(const GameEntry &entry, int &newRow, const std::filesystem::path &file = kCatalogueFile);
 
 // Rewrites the file with every game of the entry's name replaced. changedRow gets
@@ -58,6 +61,6 @@ Status AppendGame(const GameEntry &entry, int &newRow, const std::filesystem::pa
 Status SaveGameChanges(const GameEntry &entry, std::optional<int> &changedRow,
                        const std::filesystem::path &file = kCatalogueFile);
 
-// Rewrites the file without row `row` of `games`.
-Status DeleteGame(const std::vector<GameRecord> &games, int row,
-                  const std::filesystem::path &file = kCatalogueFile);
+// Rewrites the file without `game`, looked for at `row` and else at its nearest
+// identical line; fails with GameGone, writing nothing, when it is not there.
+Status DeleteGame(const GameRecord &game, int row, const std::filesystem::path &file = kCatalogueFile);

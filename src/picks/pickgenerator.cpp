@@ -25,6 +25,13 @@ int DistinctSlots(const PickRanges &ranges)
 
 } // namespace
 
+bool FillsDistinct(int slots, const PickRanges &ranges)
+{
+    if (!std::isfinite(ranges.Low) || !std::isfinite(ranges.High))
+        return false;
+    return std::floor(ranges.High) - std::ceil(ranges.Low) + 1 >= std::min(slots, int(PickGenerator::kSlots));
+}
+
 void ClockRandomSource::ReseedFromClock()
 {
     const auto ticks =

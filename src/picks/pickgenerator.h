@@ -14,6 +14,10 @@ struct PickRanges
     double PowerHigh = 0;
 };
 
+// Whether the range holds at least `slots` different whole numbers, so that
+// that many slots can show distinct numbers.
+bool FillsDistinct(int slots, const PickRanges &ranges);
+
 class RangeSource
 {
 public:

@@ -30,7 +30,7 @@ public:
     bool ReadToolPath(QString &path) override
     {
         const QString stored =
-            QtSettingsStore().Read(QStringLiteral("SysInfo"), QStringLiteral("Path"), QString());
+            FileSettingsStore().Read(QStringLiteral("SysInfo"), QStringLiteral("Path"), QString());
         if (stored.isEmpty())
             return false;
         path = stored;

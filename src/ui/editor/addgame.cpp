@@ -4,6 +4,7 @@
 #include "buttonkeys.h"
 #include "coretext.h"
 #include "describe.h"
+#include "filetexts.h"
 #include "formfont.h"
 #include "gamelist.h"
 #include "gamerecord.h"
@@ -137,8 +138,8 @@ void AddGame::CreateControls(QWidget *client)
     };
     m_choiceNum = numberBox(QStringLiteral("ChoiceNum"), QStringLiteral("6"), tr(kChoicesTip),
                             TwipsRect(1880, 1380, 300, 360), false);
-    m_upDown2 = spin(m_choiceNum, QStringLiteral("UpDown2"), 0, 7, 5, TwipsRect(2175, 1340, 240, 450),
-                     tr("Choices"));
+    m_upDown2 =
+        spin(m_choiceNum, QStringLiteral("UpDown2"), 0, 7, 5, TwipsRect(2175, 1340, 240, 450), tr("Choices"));
 
     m_isPowerBall = new QCheckBox(tr("Is there a PowerBall?"), client);
     Place(m_isPowerBall, QStringLiteral("IsPowerBall"), m_isPowerBall->text(), tr(kPowerBallTip),
@@ -230,7 +231,7 @@ void AddGame::FillGameList()
 {
     // List position == row of Games, so nothing else goes into the list.
     for (int row = 0; row < m_catalogue.GameCount && row < int(m_catalogue.Games.size()); ++row)
-        m_myGames->addItem(QString::fromStdString(m_catalogue.Games[std::size_t(row)].Name));
+        m_myGames->addItem(FromCatalogueBytes(m_catalogue.Games[std::size_t(row)].Name));
     m_myGames->setCurrentIndex(-1);
     m_myGames->setEditText(tr(kUntitledGame));
 }
@@ -312,7 +313,7 @@ void AddGame::cmdDeleteClick()
     const int row = m_catalogue.CurrentGame;
     if (!m_catalogue.HasRow(row) || row >= int(m_catalogue.Games.size()))
         return;
-    const QString name = QString::fromStdString(m_catalogue.Games[std::size_t(row)].Name);
+    const QString name = FromCatalogueBytes(m_catalogue.Games[std::size_t(row)].Name);
     const QString title = tr("Are You Sure?");
     if (!m_boxes.Ask(this, tr("Delete - %1?").arg(name), title)) {
         MoveFocus(EntryFocus::MyGames);
@@ -326,7 +327,7 @@ void AddGame::cmdDeleteClick()
         MoveFocus(EntryFocus::MyGames);
         return;
     }
-    if (const Status status = DeleteGame(m_catalogue.Games, row); !status) {
+    if (const Status status = DeleteGame(m_catalogue.Games[std::size_t(row)], row); !status) {
         ReportWriteFailure(status);
         return;
     }
@@ -354,7 +355,8 @@ void AddGame::keyPressEvent(QKeyEvent *event)
 GameEntry AddGame::ReadEntry() const
 {
     GameEntry entry;
-    entry.Name = m_myGames->currentText().toStdString();
+    // A name shown from the file is written back as the file's own bytes.
+    entry.Name = ToCatalogueBytes(m_myGames->currentText(), m_catalogue.Games);
     // The entry rules know the add mode's placeholder by its English name.
     if (!m_cmdSave->isHidden() && m_myGames->currentText() == tr(kUntitledGame))
         entry.Name = kUntitledGame;
@@ -411,5 +413,5 @@ void AddGame::MoveFocus(EntryFocus focus)
 void AddGame::ReportWriteFailure(const Status &status)
 {
     // Nothing is taken for done: the editor stays open with every entry kept.
-    m_boxes.Inform(this, CoreText(status.Message()), tr("Data File Error"));
+    m_boxes.Inform(this, FileFailureText(status), tr("Data File Error"));
 }

@@ -3,6 +3,7 @@
 #include "addgame.h"
 #include "catalogueloader.h"
 #include "coretext.h"
+#include "filetexts.h"
 #include "gamerecord.h"
 #include "messageboxes.h"
 #include "numbertext.h"
@@ -48,9 +49,24 @@ public:
         return m_boxes.Ask(m_parent, QCoreApplication::translate("FrmMain", "Continue?"),
                            QCoreApplication::translate("FrmMain", "You Must Have a Data File!"));
     }
-    void ReportWriteFailure(const std::string &message) override
+    void ReportWriteFailure(const Status &failure) override
     {
-        m_boxes.Inform(m_parent, CoreText(message),
+        m_boxes.Inform(m_parent,
+                       QCoreApplication::translate("FrmMain", "The new data file could not be written.\n%1")
+                           .arg(FileFailureText(failure)),
+                       QCoreApplication::translate("FrmMain", "Data File Error"));
+    }
+    void ReportBackup(const std::filesystem::path &backup) override
+    {
+        m_boxes.Inform(m_parent,
+                       QCoreApplication::translate("FrmMain", "A new data file with six games was written. "
+                                                              "Your old games.dat is kept as %1.")
+                           .arg(QString::fromStdString(backup.string())),
+                       QCoreApplication::translate("FrmMain", "Data File Not Found!"));
+    }
+    void ReportUnusable(const Status &failure) override
+    {
+        m_boxes.Inform(m_parent, FileFailureText(failure),
                        QCoreApplication::translate("FrmMain", "Data File Error"));
     }
 
@@ -61,7 +77,7 @@ private:
 
 QString FromCatalogueText(const std::string &text)
 {
-    return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
+    return FromCatalogueBytes(text);
 }
 } // namespace
 
@@ -74,19 +90,21 @@ void FrmMain::Load()
 bool FrmMain::LoadGameList()
 {
     for (;;) {
-        if (TryLoadGameList())
+        Status failure;
+        if (TryLoadGameList(failure))
             return true;
         WindowRecovery questions(m_boxes, isVisible() ? this : nullptr);
-        if (RecoverCatalogue(questions) == RecoveryOutcome::EndProgram) {
+        if (RecoverCatalogue(questions, failure) == RecoveryOutcome::EndProgram) {
             m_pump.EndProgram();
             return false;
         }
     }
 }
 
-bool FrmMain::TryLoadGameList()
+bool FrmMain::TryLoadGameList(Status &failure)
 {
-    if (!LoadCatalogue(m_catalogue))
+    failure = LoadCatalogue(m_catalogue);
+    if (!failure)
         return false;
     for (QLineEdit *pick : m_picks)
         pick->show();
@@ -203,12 +221,26 @@ void FrmMain::SetCaption(QLabel *label, const QString &text)
 
 void FrmMain::LotGameClick(int index)
 {
-    if (index < 0 || index > std::numeric_limits<std::int16_t>::max())
+    if (index < 0)
         return;
+    constexpr int kMostRows = std::numeric_limits<std::int16_t>::max();
+    if (index > kMostRows) {
+        // A row number is 16 bits wide: the rest of the file is kept, but cannot be chosen.
+        m_boxes.Inform(
+            this,
+            tr("games.dat holds %1 games, but Drawsmith can choose and edit only the first %2. The "
+               "other games stay in the file. To edit them, move some games to another file.")
+                .arg(m_catalogue.GameCount)
+                .arg(kMostRows + 1),
+            tr("Too Many Games"));
+        m_lotGame->setCurrentIndex(m_catalogue.CurrentGame);
+        return;
+    }
     m_catalogue.CurrentGame = static_cast<std::int16_t>(index);
     if (m_catalogue.CurrentGame != m_catalogue.GameCount) {
         FreshForm();
-        ShowGame();
+        if (ShowGame())
+            CanBeDrawn();
     } else if (!EditGames()) {
         return; // the user chose to end the program
     }
@@ -230,7 +262,30 @@ bool FrmMain::EditGames()
 
 void FrmMain::StartClick()
 {
-    m_generator.Run(*this, *this);
+    if (CanBeDrawn())
+        m_generator.Run(*this, *this);
+}
+
+bool FrmMain::CanBeDrawn()
+{
+    // Only a hand-edited line gets here: the editor's range rule keeps such games out.
+    const int shown = static_cast<int>(std::clamp(m_activeGame.Choices, 2.0, double(PickGenerator::kSlots)));
+    if (FillsDistinct(shown, CurrentRanges()))
+        return true;
+    const int row = m_catalogue.CurrentGame;
+    const QString name =
+        m_catalogue.HasRow(row) ? FromCatalogueText(m_catalogue.Games[std::size_t(row)].Name) : QString();
+    m_boxes.Inform(this,
+                   tr("%1 cannot be drawn: line %2 of games.dat asks for %3 different numbers from %4 to %5, "
+                      "and that range does not hold so many. Correct the line in the game editor, then try "
+                      "again.")
+                       .arg(name)
+                       .arg(row + 1)
+                       .arg(shown)
+                       .arg(QString::fromStdString(FormatPlain(m_activeGame.LowNumber)),
+                            QString::fromStdString(FormatPlain(m_activeGame.HighNumber))),
+                   tr("Number Range Error"));
+    return false;
 }
 
 void FrmMain::ExitClick()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pickgenerator.h"
+#include "status.h"
 
 #include <QMainWindow>
 
@@ -60,7 +61,7 @@ private:
     void ConnectEvents();
 
     bool LoadGameList();
-    bool TryLoadGameList();
+    bool TryLoadGameList(Status &failure);
     std::int16_t SavedSelection();
     void SaveSelection();
     bool ShowGame();
@@ -71,6 +72,8 @@ private:
     void LotGameClick(int index);
     bool EditGames();
     void StartClick();
+    // False, after telling the user why, when the game's range cannot fill its shown slots.
+    bool CanBeDrawn();
     void ExitClick();
     void BrowserClick();
     // Start and Stop share one place; the focus goes with the one shown.

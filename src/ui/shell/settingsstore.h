@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class MessageBoxes;
+
 // The per-user settings store: (section, key) -> text.
 class SettingsStore
 {
@@ -12,10 +14,22 @@ public:
     virtual void Write(const QString &section, const QString &key, const QString &value) = 0;
 };
 
-// QSettings under the application name "Drawsmith".
-class QtSettingsStore final : public SettingsStore
+// An INI file, $XDG_CONFIG_HOME/Drawsmith/Drawsmith.conf ("[Section]" lines,
+// then "key=value" lines), read and written with the catalogue's safe file
+// routines: a file that is a pipe, a folder or a device is never waited on and
+// never replaced. The first write that fails in a run is reported once.
+class FileSettingsStore final : public SettingsStore
 {
 public:
+    // Without boxes, failed writes go unreported (a store that is only read).
+    explicit FileSettingsStore(MessageBoxes *boxes = nullptr);
     QString Read(const QString &section, const QString &key, const QString &defaultValue) override;
     void Write(const QString &section, const QString &key, const QString &value) override;
+
+    static QString DefaultFile();
+
+private:
+    MessageBoxes *m_boxes;
+    QString m_file;
+    bool m_reported = false;
 };

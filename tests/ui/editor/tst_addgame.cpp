@@ -80,6 +80,9 @@ class TestAddGame final : public QObject
             TurnWheel(m_dlg, Find(name), arg.toInt());
         } else if (name.startsWith("mnu")) {
             m_dlg->findChild<QAction *>(name)->trigger();
+        } else if (act == "rewrite") { // another process changes the file meanwhile
+            QFile file("games.dat");
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("Other,6,1,49,0,0\r\n"));
         } else if (act == "click") {
             QTest::mouseClick(Find(name), Qt::LeftButton);
         } else {
@@ -161,6 +164,15 @@ private slots:
         row("writes fail", "type MyGames X; click cmdSave; pick 3; click cmdSaveChanges; "
             "click cmdDelete", ball + "cmdDelete", "Data File Error|<reason>; Data File Error|<reason>; "
             + sure + "Power Ball?|Yes; Data File Error|<reason>", kDirectory);
+        // Names from another system's file once matched nothing, and the change was silently lost.
+        const QByteArray cafe = "Caf\xE9 Lotto,6,1,49,0,0\r\nB,6,1,49,0,0\r\n", mark = "\xEF\xBB\xBF";
+        row("Latin-1 name changed", "pick 0; spin UpDown1 1; click cmdSaveChanges", "0", "",
+            "Caf\xE9 Lotto, 6, 1, 50, 0, 0\r\nB, 6, 1, 49, 0, 0\r\n", cafe);
+        row("byte-order mark kept, first game deleted", "pick 0; click cmdDelete", "0", sure + "A?|Yes",
+            mark + "B, 6, 1, 49, 0, 0\r\n", mark + "A,6,1,49,0,0\r\nB,6,1,49,0,0\r\n");
+        // A delete once wrote the list read when the editor opened, dropping what another process wrote.
+        row("game gone meanwhile", "pick 2; rewrite; click cmdDelete", "2 Louisiana Lotto 6 1 49 [0] [0]" + edit +
+            "cmdDelete", sure + "Louisiana Lotto?|Yes; Data File Error|<reason>", "Other,6,1,49,0,0\r\n");
         row("Cancel", "pick 3; click cmdCancel", "1");
         row("Exit", "pick 3; click mnuExit", "1");
         row("close box", "pick 3; close", "1");

@@ -18,6 +18,7 @@
 #include <QtTest>
 
 #include <functional>
+#include <sys/stat.h>
 #include <memory>
 
 namespace {
@@ -83,7 +84,9 @@ class TestFrmMain : public QObject
     void Open(const QByteArray &file, const QString &saved, const QStringList &script)
     {
         QFile::remove(QStringLiteral("games.dat"));
-        if (!file.isNull())
+        if (file == "<pipe>")
+            QVERIFY(mkfifo("games.dat", 0644) == 0);
+        else if (!file.isNull())
             WriteCatalogue(file);
         m_catalogue = {};
         m_fakes = {};
@@ -185,6 +188,50 @@ private slots:
         List()->lineEdit()->selectAll(); // typing a name and Enter chooses nothing
         QTest::keyClicks(List()->lineEdit(), QStringLiteral("Louisiana Lotto\r"));
         QCOMPARE(m_fakes.events, events);
+    }
+
+    // Files no run or load can use: the user is told what is wrong, and nothing hangs or is lost.
+    void refusals_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("saved");
+        QTest::addColumn<QString>("action"); // Down: the next entry chosen; Start: Start pressed
+        QTest::addColumn<QStringList>("events");
+        const QString odd = "Number Range Error|Odd Lotto cannot be drawn: line 2 of games.dat asks for ";
+        const QString fix = ", and that range does not hold so many. Correct the line in the game editor, then "
+                            "try again.";
+        QByteArray many;
+        for (int i = 0; i < 32769; ++i)
+            many += "G" + QByteArray::number(i) + ",6,1,49,0,0\r\n";
+        // clang-format off
+        // Its pick boxes once showed repeated numbers after a run.
+        QTest::newRow("highest below lowest, chosen") << kTwoGames.left(29) + "Odd Lotto, 6, 40, 10, 0, 0\r\n" << "0"
+            << "Down" << QStringList{odd + "6 different numbers from 40 to 10" + fix, "GameName/Game=1"};
+        QTest::newRow("range too narrow, Start") << kTwoGames.left(29) + "Odd Lotto,7,1,6,0,0\r\n" << "1"
+            << "Start" << QStringList{odd + "7 different numbers from 1 to 6" + fix};
+        // The editor's entry once did nothing at all here.
+        QTest::newRow("beyond 32767 games") << many << "32767" << "Down" << QStringList{"Too Many Games|games.dat "
+            "holds 32769 games, but Drawsmith can choose and edit only the first 32768. The other games stay in the "
+            "file. To edit them, move some games to another file."};
+        // A named pipe there once hung the start for good.
+        QTest::newRow("named pipe") << QByteArray("<pipe>") << "0" << "" << QStringList{"Data File Error|games.dat "
+            "is a named pipe, not a file of games. Drawsmith leaves it alone. Move it away or rename it, then start "
+            "Drawsmith again.", "end"};
+        // clang-format on
+    }
+    void refusals()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, saved);
+        QFETCH(QString, action);
+        Open(file, saved, {});
+        if (action == "Down")
+            QTest::keyClick(List(), Qt::Key_Down);
+        else if (action == "Start")
+            QTest::mouseClick(Find("cmdStart"), Qt::LeftButton);
+        QTEST(m_fakes.events, "events");
+        QCOMPARE(m_fakes.pumps, 0);
+        QFile::remove("games.dat");
     }
 
     void run_data()
