@@ -135,6 +135,14 @@
         <source>Data File Error</source>
         <translation>Fehler in der Datendatei</translation>
     </message>
+    <message>
+        <source>%1 up/down</source>
+        <translation>%1 auf/ab</translation>
+    </message>
+    <message>
+        <source>Choices</source>
+        <translation>Zahlen pro Tipp</translation>
+    </message>
 </context>
 <context>
     <name>AskOnline</name>
@@ -202,48 +210,6 @@
         <translation>Die Datei enthält zu viele Spiele.</translation>
     </message>
     <message>
-        <source>The new data file could not be written.
-%1</source>
-        <translation>Die neue Datendatei konnte nicht geschrieben werden.
-%1</translation>
-    </message>
-    <message>
-        <source>Could not write &quot;%1&quot;: it is a folder.</source>
-        <translation>„%1“ konnte nicht geschrieben werden: Es ist ein Ordner.</translation>
-    </message>
-    <message>
-        <source>Could not open &quot;%1&quot;: %2</source>
-        <translation>„%1“ konnte nicht geöffnet werden: %2</translation>
-    </message>
-    <message>
-        <source>Could not read &quot;%1&quot;: %2</source>
-        <translation>„%1“ konnte nicht gelesen werden: %2</translation>
-    </message>
-    <message>
-        <source>Could not create &quot;%1&quot;: %2</source>
-        <translation>„%1“ konnte nicht angelegt werden: %2</translation>
-    </message>
-    <message>
-        <source>Could not write &quot;%1&quot;: %2</source>
-        <translation>„%1“ konnte nicht geschrieben werden: %2</translation>
-    </message>
-    <message>
-        <source>Could not replace &quot;%1&quot;: %2</source>
-        <translation>„%1“ konnte nicht ersetzt werden: %2</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; holds too many games.</source>
-        <translation>„%1“ enthält zu viele Spiele.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; could not be read: %2</source>
-        <translation>„%1“ konnte nicht gelesen werden: %2</translation>
-    </message>
-    <message>
-        <source>There is no game %1 to delete.</source>
-        <translation>Es gibt kein Spiel %1 zum Löschen.</translation>
-    </message>
-    <message>
         <source>Game %1, value %2 %3 is not a number.</source>
         <translation>Spiel %1, Wert %2 %3 ist keine Zahl.</translation>
     </message>
@@ -258,6 +224,83 @@
     <message>
         <source>%1 to 1</source>
         <translation>%1 zu 1</translation>
+    </message>
+</context>
+<context>
+    <name>FileTexts</name>
+    <message>
+        <source>a folder</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>eine benannte Pipe</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>ein Gerät</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ein Socket</translation>
+    </message>
+    <message>
+        <source>not a plain file</source>
+        <translation>keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2
+Correct that line of the file, then try again.</source>
+        <translation>%1 konnte nicht gelesen werden: %2
+Korrigieren Sie diese Zeile der Datei und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>%1 was not found. Nothing was changed.</source>
+        <translation>%1 wurde nicht gefunden. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2, which does not exist. Restore that file or remove the link, then start Drawsmith again.</source>
+        <translation>%1 ist ein Verweis auf %2, das es nicht gibt. Stellen Sie diese Datei wieder her oder entfernen Sie den Verweis und starten Sie Drawsmith dann erneut.</translation>
+    </message>
+    <message>
+        <source>Drawsmith is not allowed to use %1 (%2). Check the permissions of the file and its folder, then try again.</source>
+        <translation>Drawsmith darf %1 nicht verwenden (%2). Prüfen Sie die Berechtigungen der Datei und ihres Ordners und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>%1 is read-only. Make it writable, then try again.</source>
+        <translation>%1 ist schreibgeschützt. Heben Sie den Schreibschutz auf und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a file of games. Drawsmith leaves it alone. Move it away or rename it, then start Drawsmith again.</source>
+        <translation>%1 ist %2, keine Datei mit Spielen. Drawsmith lässt es unverändert. Verschieben oder benennen Sie es um und starten Sie Drawsmith dann erneut.</translation>
+    </message>
+    <message>
+        <source>%1 is too large: Drawsmith reads catalogues of up to 16 MiB, and this file is larger or would become so. Nothing was changed. Move it away or shorten it, then try again.</source>
+        <translation>%1 ist zu groß: Drawsmith liest Spielkataloge bis 16 MiB, und diese Datei ist größer oder würde es werden. Es wurde nichts geändert. Verschieben oder kürzen Sie sie und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved: the disk is full (%2). Nothing was changed. Make some room, then try again.</source>
+        <translation>%1 konnte nicht gespeichert werden: Der Datenträger ist voll (%2). Es wurde nichts geändert. Schaffen Sie Platz und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>%1 is being saved by another Drawsmith. Nothing was changed. Wait a moment, then try again.</source>
+        <translation>%1 wird gerade von einem anderen Drawsmith gespeichert. Es wurde nichts geändert. Warten Sie einen Moment und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>%1 is no longer in %2: another Drawsmith has changed the file. Nothing was deleted. Open the editor again to see the games as they are now.</source>
+        <translation>%1 ist nicht mehr in %2: Ein anderes Drawsmith hat die Datei geändert. Es wurde nichts gelöscht. Öffnen Sie den Editor erneut, um die Spiele im jetzigen Stand zu sehen.</translation>
+    </message>
+    <message>
+        <source>%1 holds too many games. Nothing was changed.</source>
+        <translation>%1 enthält zu viele Spiele. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2). Nothing was changed. Try again.</source>
+        <translation>%1 konnte nicht gelesen werden (%2). Es wurde nichts geändert. Versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved (%2). Nothing was changed. Try again.</source>
+        <translation>%1 konnte nicht gespeichert werden (%2). Es wurde nichts geändert. Versuchen Sie es erneut.</translation>
     </message>
 </context>
 <context>
@@ -374,6 +417,36 @@
         <source>&amp;Visit The Web Site</source>
         <translation>&amp;Webseite besuchen</translation>
     </message>
+    <message>
+        <source>The new data file could not be written.
+%1</source>
+        <translation>Die neue Datendatei konnte nicht geschrieben werden.
+%1</translation>
+    </message>
+    <message>
+        <source>A new data file with six games was written. Your old games.dat is kept as %1.</source>
+        <translation>Eine neue Datendatei mit sechs Spielen wurde geschrieben. Ihre alte games.dat ist als %1 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>games.dat holds %1 games, but Drawsmith can choose and edit only the first %2. The other games stay in the file. To edit them, move some games to another file.</source>
+        <translation>games.dat enthält %1 Spiele, aber Drawsmith kann nur die ersten %2 auswählen und bearbeiten. Die übrigen Spiele bleiben in der Datei. Um sie zu bearbeiten, verschieben Sie einige Spiele in eine andere Datei.</translation>
+    </message>
+    <message>
+        <source>Too Many Games</source>
+        <translation>Zu viele Spiele</translation>
+    </message>
+    <message>
+        <source>%1 cannot be drawn: line %2 of games.dat asks for %3 different numbers from %4 to %5, and that range does not hold so many. Correct the line in the game editor, then try again.</source>
+        <translation>%1 kann nicht gezogen werden: Zeile %2 von games.dat verlangt %3 verschiedene Zahlen von %4 bis %5, und dieser Bereich enthält nicht so viele. Korrigieren Sie die Zeile im Spiel-Editor und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>Number Range Error</source>
+        <translation>Fehler im Zahlenbereich</translation>
+    </message>
+    <message>
+        <source>Copy Picks</source>
+        <translation>Tipp kopieren</translation>
+    </message>
 </context>
 <context>
     <name>Globals</name>
@@ -381,6 +454,15 @@
         <source>The web browser could not be started:
 %1</source>
         <translation>Der Webbrowser konnte nicht gestartet werden:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>Drawsmith could not remember the game you chose.
+%1</source>
+        <translation>Drawsmith konnte sich das gewählte Spiel nicht merken.
 %1</translation>
     </message>
 </context>

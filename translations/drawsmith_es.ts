@@ -135,6 +135,14 @@
         <source>Data File Error</source>
         <translation>Error en el archivo de datos</translation>
     </message>
+    <message>
+        <source>%1 up/down</source>
+        <translation>%1 arriba/abajo</translation>
+    </message>
+    <message>
+        <source>Choices</source>
+        <translation>Números por jugada</translation>
+    </message>
 </context>
 <context>
     <name>AskOnline</name>
@@ -202,48 +210,6 @@
         <translation>El archivo contiene demasiados juegos.</translation>
     </message>
     <message>
-        <source>The new data file could not be written.
-%1</source>
-        <translation>No se pudo escribir el archivo de datos nuevo.
-%1</translation>
-    </message>
-    <message>
-        <source>Could not write &quot;%1&quot;: it is a folder.</source>
-        <translation>No se pudo escribir «%1»: es una carpeta.</translation>
-    </message>
-    <message>
-        <source>Could not open &quot;%1&quot;: %2</source>
-        <translation>No se pudo abrir «%1»: %2</translation>
-    </message>
-    <message>
-        <source>Could not read &quot;%1&quot;: %2</source>
-        <translation>No se pudo leer «%1»: %2</translation>
-    </message>
-    <message>
-        <source>Could not create &quot;%1&quot;: %2</source>
-        <translation>No se pudo crear «%1»: %2</translation>
-    </message>
-    <message>
-        <source>Could not write &quot;%1&quot;: %2</source>
-        <translation>No se pudo escribir «%1»: %2</translation>
-    </message>
-    <message>
-        <source>Could not replace &quot;%1&quot;: %2</source>
-        <translation>No se pudo reemplazar «%1»: %2</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; holds too many games.</source>
-        <translation>«%1» contiene demasiados juegos.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; could not be read: %2</source>
-        <translation>No se pudo leer «%1»: %2</translation>
-    </message>
-    <message>
-        <source>There is no game %1 to delete.</source>
-        <translation>No existe el juego %1 para borrar.</translation>
-    </message>
-    <message>
         <source>Game %1, value %2 %3 is not a number.</source>
         <translation>Juego %1, valor %2: %3 no es un número.</translation>
     </message>
@@ -258,6 +224,83 @@
     <message>
         <source>%1 to 1</source>
         <translation>%1 a 1</translation>
+    </message>
+</context>
+<context>
+    <name>FileTexts</name>
+    <message>
+        <source>a folder</source>
+        <translation>una carpeta</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>una tubería con nombre</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>un dispositivo</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <source>not a plain file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2
+Correct that line of the file, then try again.</source>
+        <translation>No se pudo leer %1: %2
+Corrija esa línea del archivo y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>%1 was not found. Nothing was changed.</source>
+        <translation>No se encontró %1. No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2, which does not exist. Restore that file or remove the link, then start Drawsmith again.</source>
+        <translation>%1 es un enlace a %2, que no existe. Restaure ese archivo o elimine el enlace y vuelva a iniciar Drawsmith.</translation>
+    </message>
+    <message>
+        <source>Drawsmith is not allowed to use %1 (%2). Check the permissions of the file and its folder, then try again.</source>
+        <translation>Drawsmith no tiene permiso para usar %1 (%2). Compruebe los permisos del archivo y de su carpeta y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>%1 is read-only. Make it writable, then try again.</source>
+        <translation>%1 es de solo lectura. Permita escribir en él y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a file of games. Drawsmith leaves it alone. Move it away or rename it, then start Drawsmith again.</source>
+        <translation>%1 es %2, no un archivo de juegos. Drawsmith no lo toca. Muévalo o cámbielo de nombre y vuelva a iniciar Drawsmith.</translation>
+    </message>
+    <message>
+        <source>%1 is too large: Drawsmith reads catalogues of up to 16 MiB, and this file is larger or would become so. Nothing was changed. Move it away or shorten it, then try again.</source>
+        <translation>%1 es demasiado grande: Drawsmith lee catálogos de hasta 16 MiB, y este archivo es mayor o lo sería. No se ha cambiado nada. Muévalo o acórtelo y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved: the disk is full (%2). Nothing was changed. Make some room, then try again.</source>
+        <translation>No se pudo guardar %1: el disco está lleno (%2). No se ha cambiado nada. Libere espacio y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>%1 is being saved by another Drawsmith. Nothing was changed. Wait a moment, then try again.</source>
+        <translation>Otro Drawsmith está guardando %1. No se ha cambiado nada. Espere un momento y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>%1 is no longer in %2: another Drawsmith has changed the file. Nothing was deleted. Open the editor again to see the games as they are now.</source>
+        <translation>%1 ya no está en %2: otro Drawsmith ha cambiado el archivo. No se ha borrado nada. Vuelva a abrir el editor para ver los juegos tal como están ahora.</translation>
+    </message>
+    <message>
+        <source>%1 holds too many games. Nothing was changed.</source>
+        <translation>%1 contiene demasiados juegos. No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2). Nothing was changed. Try again.</source>
+        <translation>No se pudo leer %1 (%2). No se ha cambiado nada. Vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved (%2). Nothing was changed. Try again.</source>
+        <translation>No se pudo guardar %1 (%2). No se ha cambiado nada. Vuelva a intentarlo.</translation>
     </message>
 </context>
 <context>
@@ -374,6 +417,36 @@
         <source>&amp;Visit The Web Site</source>
         <translation>&amp;Visitar el sitio web</translation>
     </message>
+    <message>
+        <source>The new data file could not be written.
+%1</source>
+        <translation>No se pudo escribir el nuevo archivo de datos.
+%1</translation>
+    </message>
+    <message>
+        <source>A new data file with six games was written. Your old games.dat is kept as %1.</source>
+        <translation>Se ha escrito un nuevo archivo de datos con seis juegos. Su antiguo games.dat se conserva como %1.</translation>
+    </message>
+    <message>
+        <source>games.dat holds %1 games, but Drawsmith can choose and edit only the first %2. The other games stay in the file. To edit them, move some games to another file.</source>
+        <translation>games.dat contiene %1 juegos, pero Drawsmith solo puede elegir y editar los primeros %2. Los demás juegos se quedan en el archivo. Para editarlos, pase algunos juegos a otro archivo.</translation>
+    </message>
+    <message>
+        <source>Too Many Games</source>
+        <translation>Demasiados juegos</translation>
+    </message>
+    <message>
+        <source>%1 cannot be drawn: line %2 of games.dat asks for %3 different numbers from %4 to %5, and that range does not hold so many. Correct the line in the game editor, then try again.</source>
+        <translation>No se puede sortear %1: la línea %2 de games.dat pide %3 números distintos del %4 al %5, y ese intervalo no tiene tantos. Corrija la línea en el editor de juegos y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Number Range Error</source>
+        <translation>Error en el rango de números</translation>
+    </message>
+    <message>
+        <source>Copy Picks</source>
+        <translation>Copiar combinación</translation>
+    </message>
 </context>
 <context>
     <name>Globals</name>
@@ -381,6 +454,15 @@
         <source>The web browser could not be started:
 %1</source>
         <translation>No se pudo iniciar el navegador web:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>Drawsmith could not remember the game you chose.
+%1</source>
+        <translation>Drawsmith no pudo recordar el juego elegido.
 %1</translation>
     </message>
 </context>
