@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the program's SVG icon into the PNG sizes of the hicolor icon theme,
 // for desktops and menus that do not scale SVG icons themselves.
 #include <QGuiApplication>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs whatever is missing, builds Drawsmith, then starts it in the current
 # directory (run), runs every test (test) or builds the Debian package and has
 # lintian check it (package). Safe to run again.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Fault injection for Drawsmith's tests.
 
 Applies one textual fault at a time from a list (scripts/mutations.txt by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time from the click that opens the browser to its first frame on screen (tool
 // bar, pictures and address box), each open in a fresh process, as the first open
 // of a session is; the figure is the median.

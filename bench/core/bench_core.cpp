@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints how long loading a large catalogue takes against plainly reading the
 // same file line by line, and how fast the odds are computed.
 #include "catalogueloader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick: a bare Qt Widgets program that shows one label.
 #include "firstpaint.h"
 

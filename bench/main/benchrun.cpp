@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A full run of 3000 sets in the real window, shown on screen: sets per second
 // and the longest set, measured between consecutive turns of the event loop.
 //   bench_main_run [game row]   (QT_QPA_PLATFORM defaults to offscreen)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up time and peak memory of the main window against a bare Qt program
 // that shows one label. Both probes run the same way, alternately, in a folder
 // holding the default catalogue; the figures are medians.

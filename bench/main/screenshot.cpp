@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the main window after start-up and after a run, of the game editor
 // as it opens, and of the About box and help window, for a look by eye.
 //   drawsmith_main_screenshot <folder>   (best under xvfb-run; LANGUAGE=de for German)

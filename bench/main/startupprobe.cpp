@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own start-up, ending at the main window's first paint.
 #include "firstpaint.h"
 #include "program.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws finger.cur: a 32 x 32 pointing-finger mouse pointer, hot spot at the fingertip.
 
 Run it from this folder to write finger.cur; the program loads that file from its

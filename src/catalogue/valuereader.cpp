@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading catalogue text: the values one after another, and its lines.
 #include "valuereader.h"
 

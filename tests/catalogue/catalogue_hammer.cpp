@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One of two processes saving the same catalogue at once: round k adds
 // "<tag> k", changes it, and on odd rounds deletes "<tag> k-1". Prints the saves
 // made and every failure; the test checks what the file holds afterwards.

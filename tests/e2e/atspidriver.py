@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Finds and works a running program's controls through the AT-SPI accessibility bus, by role,
 accessible name, text and place on the screen, as a screen reader or test robot would."""
 

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build tree into a scratch root and checks the program, the browser plugin, the
 # icons and the launcher's data folder.
 # usage: check_install.sh <cmake> <build dir> <games dir> <libdir>

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs an end-to-end script under its own virtual display and private session bus.
 # usage: run_e2e.sh <python3> <script.py> <arguments...>
 set -eu

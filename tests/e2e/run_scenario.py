@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Drives the real program through the accessibility bus and checks what it shows and writes.
 usage, under a display and a private session bus: run_scenario.py <path of the drawsmith program>"""
 

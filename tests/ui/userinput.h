@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Input as a user's arrives: keys through the window to whatever has the focus (or a

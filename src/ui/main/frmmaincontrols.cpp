@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the main window is built: its controls, menus and connections.
 #include "frmmain.h"
 

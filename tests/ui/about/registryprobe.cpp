@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Built for Windows and run under wine by registrywine.sh after it writes the values
 // read here: GetKeyValue through the real advapi32.
 #include "advapi32registry.h"

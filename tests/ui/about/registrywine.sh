@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-compiles registryprobe.cpp with the About box's registry code for Windows,
 # writes the values it reads into a private wine registry and runs it.
 # usage: registrywine.sh <about sources> <probe source> <work folder>

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks the .ts files against the sources: usage: check_translations.py LUPDATE SOURCE_DIR.
 
 Every message of every language must be translated (no unfinished, vanished or
