@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Fault injection for Drawsmith's tests.
 
-Applies one textual fault at a time from a list (scripts/mutations.txt by
-default), rebuilds incrementally, runs the test suite and reports whether the
+Applies one textual fault at a time from the lists in scripts/mutations/ (one
+file per area of the code), rebuilds incrementally, runs the test suite and reports whether the
 suite caught the fault. The source is restored after every fault, also when
 the run is interrupted. Slow: a developer's tool, not part of CI.
 
@@ -97,7 +97,8 @@ def run(cmd, timeout, log):
 
 def main():
     ap = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
-    ap.add_argument("--faults", default=str(ROOT / "scripts" / "mutations.txt"))
+    ap.add_argument("--faults", nargs="*", default=[str(ROOT / "scripts" / "mutations")],
+                    help="fault lists, or folders of them (*.txt)")
     ap.add_argument("--build-dir", default=str(ROOT / "build" / "default"))
     ap.add_argument("--only", type=int, nargs="*", help="fault numbers to run")
     ap.add_argument("--grep", help="run only faults whose file or behaviour matches this regular expression")
@@ -106,7 +107,12 @@ def main():
     ap.add_argument("--log", default=str(ROOT / "build" / "mutate.log"))
     args = ap.parse_args()
 
-    faults = read_faults(pathlib.Path(args.faults))
+    faults = []
+    for given in map(pathlib.Path, args.faults):
+        for path in sorted(given.glob("*.txt")) if given.is_dir() else [given]:
+            for f in read_faults(path):
+                f.number = len(faults) + 1
+                faults.append(f)
     problems = check(faults)
     if args.list:
         for f in faults:
