@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Finds and works a running program's controls through the AT-SPI accessibility bus, by role,
-accessible name, text and place on the screen, as a screen reader or test robot would."""
+accessible name and text, as a screen reader or test robot would."""
 
 import os
 import signal
@@ -23,62 +23,45 @@ def expect(condition, message):
         raise StepFailed(message)
 
 
-def wait_for(what, probe, timeout=TIMEOUT):
+def wait_for(what, probe):
     """Polls probe() until it returns something true, and returns that."""
-    deadline = time.monotonic() + timeout
-    last_error = None
+    deadline, last_error = time.monotonic() + TIMEOUT, None
     while True:
         # Lets libatspi take in the events that keep its view of the tree current.
         while GLib.MainContext.default().iteration(False):
             pass
         try:
-            result = probe()
-            if result:
+            if result := probe():
                 return result
         except (GLib.Error, RuntimeError, LookupError, AttributeError) as error:
             last_error = error  # objects vanish and change while windows open and close
-        if time.monotonic() > deadline:
-            raise StepFailed(f"timed out after {timeout:.0f} s waiting for {what}"
-                             + (f" (last error: {last_error})" if last_error else ""))
+        expect(time.monotonic() < deadline, f"timed out waiting for {what} (last error: {last_error})")
         time.sleep(0.2)
 
 
-def find_all(root, role=None, name=None, only_showing=True):
+def find_all(root, role, name=None):
+    """The showing descendants of root with this role (and accessible name)."""
     found, stack = [], [root]
     while stack:
         acc = stack.pop()
         try:
-            if ((role is None or acc.getRole() == role) and (name is None or (acc.name or "").strip() == name)
-                    and (not only_showing or acc.getState().contains(pyatspi.STATE_SHOWING))):
+            if acc.getRole() == role and name in (None, (acc.name or "").strip()) \
+                    and acc.getState().contains(pyatspi.STATE_SHOWING):
                 found.append(acc)
-            count = acc.childCount
+            stack.extend(c for c in (acc.getChildAtIndex(i) for i in range(acc.childCount)) if c is not None)
         except GLib.Error:
             continue
-        for i in reversed(range(count)):
-            try:
-                child = acc.getChildAtIndex(i)
-            except GLib.Error:
-                continue
-            if child is not None:
-                stack.append(child)
     return found
 
 
-def find_one(root, role, name, only_showing=True):
-    matches = find_all(root, role, name, only_showing)
+def find_one(root, role, name):
+    matches = find_all(root, role, name)
     expect(len(matches) <= 1, f"{len(matches)} controls of role {pyatspi.Role(role)!r} are named {name!r}")
     return matches[0] if matches else None
 
 
 def text_of(acc):
-    try:
-        return acc.queryText().getText(0, -1)
-    except NotImplementedError:
-        return acc.name
-
-
-def extents(acc):
-    return acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return acc.queryText().getText(0, -1)
 
 
 def press(acc, ends_program=False):
@@ -104,14 +87,18 @@ def choose_from_combo(combo, entry):
     pyatspi.Registry.generateMouseEvent(box.x + box.width // 2, box.y + box.height // 2, pyatspi.MOUSE_B1C)
 
 
+def extents(acc):
+    return acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+
+
 def windows(app, accept):
     """The showing top-level windows whose caption accept() takes."""
     children = (app.getChildAtIndex(i) for i in range(app.childCount))
     return [c for c in children if c is not None and accept(c.name) and c.getState().contains(pyatspi.STATE_SHOWING)]
 
 
-def window(app, title, what):
-    return wait_for(what, lambda: next(iter(windows(app, lambda name: name == title)), None))
+def window(app, title):
+    return wait_for(f"the window {title!r}", lambda: next(iter(windows(app, lambda name: name == title)), None))
 
 
 class Program:
@@ -122,7 +109,8 @@ class Program:
 
     def __enter__(self):
         self._log = open(self.log_path, "ab")
-        self._start()
+        self.process = subprocess.Popen([self.executable], cwd=self.workdir, env=self.env, stdin=subprocess.DEVNULL,
+                                        stdout=self._log, stderr=subprocess.STDOUT, start_new_session=True)
         return self
 
     def __exit__(self, *exc):
@@ -133,26 +121,19 @@ class Program:
         self.process.wait()
         self._log.close()
 
-    def _start(self):
-        self._log_start = os.path.getsize(self.log_path)
-        self.process = subprocess.Popen([self.executable], cwd=self.workdir, env=self.env, stdin=subprocess.DEVNULL,
-                                        stdout=self._log, stderr=subprocess.STDOUT, start_new_session=True)
-
     def application(self):
         """The program's application object on the accessibility bus."""
         retries = [3]
 
         def probe():
             if self.process.poll() is not None:
-                with open(self.log_path, "rb") as f:
-                    f.seek(self._log_start)
-                    lost_display = b"could not connect to display" in f.read()
                 # A virtual display still coming up now and then turns the first client away.
-                expect(lost_display and retries[0] > 0,
+                expect(retries[0] > 0 and b"could not connect to display" in open(self.log_path, "rb").read(),
                        f"the program ended with code {self.process.returncode} before it showed")
                 retries[0] -= 1
                 time.sleep(1)
-                self._start()
+                self.__exit__()
+                self.__enter__()
                 return None
             desktop = pyatspi.Registry.getDesktop(0)
             for app in (desktop.getChildAtIndex(i) for i in range(desktop.childCount)):
