@@ -6,10 +6,11 @@
 #include "updown.h"
 #include "windowhub.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -50,8 +51,13 @@ class TestAddGame final : public QObject
     {
         QStringList state{QString::number(m_catalogue.CurrentGame),
                           Find("MyGames")->property("currentText").toString()};
-        for (const char *box : {"ChoiceNum", "LowNum", "HighNum", "PowerLow", "PowerHigh"})
-            state << (Find(box)->isEnabled() ? Text(box) : '[' + Text(box) + ']');
+        // "!" marks a spin button whose enabled state differs from its box's.
+        for (const QString box : {"ChoiceNum UpDown2", "LowNum UpDownLow", "HighNum UpDown1", "PowerLow UpDown3",
+                                  "PowerHigh UpDown4"}) {
+            const QString text = Text(box.section(' ', 0, 0)), spin = box.section(' ', 1);
+            const bool on = Find(box.section(' ', 0, 0))->isEnabled();
+            state << (on ? text : '[' + text + ']') + (Find(spin)->isEnabled() != on ? "!" : "");
+        }
         state << (Find("IsPowerBall")->property("checked").toBool() ? "on" : "off");
         for (const char *name : {"cmdSave", "cmdSaveChanges", "cmdDelete"})
             if (Find(name)->isVisible())
@@ -120,10 +126,11 @@ private slots:
         row("unchecked", "pick 3; click IsPowerBall", "3 Power Ball 5 1 49 [1] [42]" + edit + "IsPowerBall");
         // Checking the box over a game without one kept lowest 0, so the game saved without one.
         row("checked over Lotto Texas", "pick 4; click IsPowerBall", "4 Lotto Texas 6 1 50 1 0 on cmdSaveChanges cmdDelete|IsPowerBall");
-        // The name box once completed what was typed, and took Enter as picking the game of that name.
-        row("typed name", "type MyGames Power Ball\r", "6 Power Ball 6 1 50 [1] [48]" + add + "MyGames");
-        // Leaving the name box picked the game whose name was typed.
-        row("typed name, left", "type MyGames Power Ball\t", "6 Power Ball 6 1 50 [1] [48]" + add + "cmdCancel");
+        // The name box once completed what was typed and took Enter, or leaving it, as picking that game.
+        row("typed name, Enter, left", "type MyGames Power Ball\r; key Tab",
+            "6 Power Ball 6 1 50 [1] [48]" + add + "cmdCancel");
+        row("keys on a focused spin button", "key Tab; key Tab; key Up; key Up; key Down",
+            "6 Untitled Game 6 2 50 [1] [48]" + add + "UpDownLow");
         // Up lowered a number above the spin's limit to the limit, Down raised one below it.
         const QByteArray odd = "Odd, 9, -2, 150, 0, 0\r\n";
         row("spins beyond their limits", "pick 0; spin UpDown2 1; spin UpDownLow -1; spin UpDown1 1",
@@ -211,31 +218,47 @@ private slots:
         QTEST(dialog.isVisible() ? State() : QString::number(m_catalogue.CurrentGame), "after");
     }
 
-    // Each spin button was named as its box, so a screen reader could not tell them apart.
-    void spinNames_data()
+    // The controls in tab order (the Power Ball boxes on), then the others: caption or a screen reader's
+    // name, and tool-tip. Spin buttons were once named as their boxes.
+    void captions()
     {
-        QTest::addColumn<QString>("spin");
-        QTest::addColumn<QString>("name");
-        // clang-format off
-        QTest::newRow("choices") << "UpDown2" << "Choices up/down";
-        QTest::newRow("lowest") << "UpDownLow" << "Lowest Number up/down";
-        QTest::newRow("highest") << "UpDown1" << "Highest Number up/down";
-        QTest::newRow("lowest Power Ball") << "UpDown3" << "Lowest PowerBall up/down";
-        QTest::newRow("highest Power Ball") << "UpDown4" << "Highest PowerBall up/down";
-        // clang-format on
-    }
-    void spinNames()
-    {
-        QFETCH(QString, spin);
         GameCatalogue catalogue;
         Fakes fakes;
         AddGame dialog(catalogue, fakes, fakes);
-        const auto name = [&](QObject *control) {
-            return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QTest::mouseClick(dialog.findChild<QWidget *>("IsPowerBall"), Qt::LeftButton);
+        QStringList seen;
+        const auto see = [&](QWidget *w) {
+            const QString text = w->property(w->property("text").isValid() ? "text" : "currentText").toString();
+            seen << w->objectName() + ' ' + (text.isEmpty() ? w->accessibleName() : text) + '|' + w->toolTip();
         };
-        auto *upDown = dialog.findChild<UpDown *>(spin);
-        QTEST(name(upDown), "name");
-        QVERIFY(name(upDown) != name(upDown->Buddy()));
+        for (int tab = 0; tab < 14; ++tab)
+            PressKey(&dialog, "Tab"), see(QApplication::focusWidget());
+        for (QLabel *label : dialog.findChildren<QLabel *>())
+            see(label);
+        for (const char *hidden : {"cmdSaveChanges", "cmdDelete"})
+            see(dialog.findChild<QWidget *>(hidden));
+        for (QAction *entry : dialog.findChild<QMenuBar *>()->actions() + dialog.findChild<QMenu *>()->actions())
+            seen << entry->text();
+        const QString name = "Edit \"Untitled Game\" to Add Game or Click Down Arrow to Edit Existing Game",
+                      choices = "Number of Choices, Not Including PowerBall", high = "Highest Lottery Number",
+                      low = "Lowest Lottery Number (Usually \"1\")", powerHigh = "Highest PowerBall Number",
+                      powerLow = "Lowest PowerBall Number (Usually \"1\")";
+        QCOMPARE(seen, (QStringList{
+            "MyGames Untitled Game|" + name, "cmdCancel &Cancel|Return With No Changes or Additions",
+            "LowNum 1|" + low, "UpDownLow Lowest Number up/down|" + low,
+            "cmdSave &Add and Save New Game |Save New Game and Return", "HighNum 50|" + high,
+            "UpDown1 Highest Number up/down|" + high, "ChoiceNum 6|" + choices,
+            "UpDown2 Choices up/down|" + choices, "PowerLow 1|" + powerLow,
+            "UpDown3 Lowest PowerBall up/down|" + powerLow, "PowerHigh 48|" + powerHigh,
+            "UpDown4 Highest PowerBall up/down|" + powerHigh,
+            "IsPowerBall Is there a PowerBall?|Check This Box if Game has a \"PowerBall\" or Extra Separate Choice",
+            "Label1 Name of New Game|" + name, "Label1 Numbers to Pick?|" + choices, "Label1 Lowest Number|" + low,
+            "Label1 Highest Number|" + high, "Label1 Highest PowerBall|" + powerHigh,
+            "Label1 Lowest PowerBall|" + powerLow,
+            "cmdSaveChanges &Save Changes to Game|Save Changes to Game and Return",
+            "cmdDelete Delete Game|Delete Lottery Game", "E&xit", "&Help", "&About Drawsmith", "&Drawsmith Help"}));
     }
 };
 
