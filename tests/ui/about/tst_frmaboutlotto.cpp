@@ -42,15 +42,16 @@ private slots:
     void textsAndTheLink()
     {
         QPointer about = new frmAboutLotto(m_hub, m_boxes, &m_sysInfo);
-        QStringList texts{about->windowTitle()};
+        QStringList texts{about->windowTitle(), about->findChild<QLabel *>("Label1")->toolTip()};
         for (const char *name :
              {"lblTitle", "lblVersion", "lblDescription", "Label1", "lblDisclaimer", "cmdOK", "cmdSysInfo"})
             texts << about->findChild<QWidget *>(name)->property("text").toString();
         // The notice names the licence the program is given under.
-        QVERIFY(texts[3].contains(
+        QVERIFY(texts[4].contains(
             QRegularExpression("^Copyright \\(C\\) 2000, GPL-3\\.0-or-later\nKestrelworks\nWritten By:  \\S.*$")));
-        texts.removeAt(3);
-        QCOMPARE(texts, (QStringList{"About Drawsmith", "Drawsmith", "Version 1.0.0",
+        texts.removeAt(4);
+        QCOMPARE(texts, (QStringList{"About Drawsmith", "Click Here to Visit My Website (You must already be on-line)",
+                                     "Drawsmith", "Version 1.0.0",
                                      "Please Click Here to Visit Our Website:\n" + AppInfo::kHomePage +
                                          "\nYou Must Have an Existing Internet Connection",
                                      "Warning:\nGambling is addictive!\nPlease be responsible", "OK",

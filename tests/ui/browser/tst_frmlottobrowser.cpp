@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "browserplugin.h"
 #include "frmlottobrowser.h"
 #include "twips.h"
 
@@ -8,8 +7,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
-#include <QPluginLoader>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -114,6 +113,7 @@ private slots:
     }
     void cleanup() { Release(); }
 
+    // The load: captions, the page asked for, the address list in its own order, tool bar keys and tool-tips.
     void opens()
     {
         m_held = {"/home"};
@@ -123,14 +123,15 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(m_window->windowTitle(), QStringLiteral("Working..."), 30000);
         Release();
         QTRY_VERIFY_WITH_TIMEOUT(Idle("Page /home"), 30000);
-        QStringList entries{box->currentText()};
+        QStringList seen{Find<QLabel>("lblAddress")->text(), box->currentText()};
         for (int i = 0; i < box->count(); ++i)
-            entries << QUrl(box->itemText(i)).path();
-        QCOMPARE(entries, (QStringList{Url("/home"), "/home", "/ca", "/la", "/ny", "/pb", "/tx", "/fl"}));
-        QStringList keys;
-        for (const QAction *action : Find<QToolBar>("tbToolBar")->actions())
-            keys << action->data().toString() + (action->icon().isNull() ? " without icon" : "");
-        QCOMPARE(keys, (QStringList{"Back", "Forward", "Stop", "Refresh", "Home", "Search"}));
+            seen << QUrl(box->itemText(i)).path();
+        for (QAction *action : Find<QToolBar>("tbToolBar")->actions())
+            seen << action->data().toString() + (action->icon().isNull() ? " without icon " : " ") +
+                        Find<QToolBar>("tbToolBar")->widgetForAction(action)->toolTip();
+        QCOMPARE(seen, (QStringList{"&Address:", Url("/home"), "/home", "/ca", "/la", "/ny", "/pb", "/tx", "/fl",
+                                    "Back Back", "Forward Forward", "Stop Stop", "Refresh Refresh", "Home Home",
+                                    "Search Search"}));
         // Assistive tools must see a frame, as they do the other windows.
         QCOMPARE(QAccessible::queryAccessibleInterface(m_window.get())->role(), QAccessible::Window);
     }
@@ -199,44 +200,31 @@ private slots:
         QVERIFY(m_window->windowTitle() != QStringLiteral("Working..."));
     }
 
-    void resizeNeverGivesNegativeSizes_data()
+    // Sizes follow the window, never below zero: a window narrower than the margin, one shorter than the
+    // address panel, the design size.
+    void resize()
     {
-        QTest::addColumn<QSize>("twips"); // the inner area
-        QTest::newRow("narrower than the margin") << QSize(60, 5985);
-        QTest::newRow("shorter than the address panel") << QSize(10215, 900);
-        QTest::newRow("design size") << QSize(10215, 5985);
-    }
-    void resizeNeverGivesNegativeSizes()
-    {
-        QFETCH(QSize, twips);
         const auto px = &TwipsToPixels;
-        const QSize inner(px(twips.width()), px(twips.height()));
-        Find("brwWebBrowser")->window()->resize(inner);
-        QTRY_COMPARE(m_window->centralWidget()->size(), inner);
-        const int width = std::max(0, inner.width() - px(100));
-        const int height = std::max(0, inner.height() - px(540) - px(1155) - px(100));
-        QCOMPARE(Find("brwWebBrowser")->geometry(), QRect(px(120), px(1800), width, height));
-        QCOMPARE(Find("cboAddress")->geometry(), QRect(px(50), px(810), width, Find("cboAddress")->height()));
+        for (const QSize inner : {QSize(px(60), px(5985)), QSize(px(10215), px(900)), QSize(px(10215), px(5985))}) {
+            m_window->resize(inner);
+            QTRY_COMPARE(m_window->centralWidget()->size(), inner);
+            const int width = std::max(0, inner.width() - px(100));
+            const int height = std::max(0, inner.height() - px(540) - px(1155) - px(100));
+            QCOMPARE(Find("brwWebBrowser")->geometry(), QRect(px(120), px(1800), width, height));
+            QCOMPARE(Find("cboAddress")->geometry(), QRect(px(50), px(810), width, Find("cboAddress")->height()));
+        }
     }
 
-    void fingerCursorFromTheCurrentFolder()
+    // The pointing finger over the picture links, from finger.cur in the current folder when it is there.
+    void fingerCursor()
     {
         QTemporaryDir folder;
-        const QString previous = QDir::currentPath();
         QVERIFY(QDir::setCurrent(folder.path()));
-        const frmLottoBrowser missing(Addresses()); // a missing file changes nothing
+        QVERIFY(!frmLottoBrowser(Addresses()).MouseIcon());
         QVERIFY(QFile::copy(DRAWSMITH_FINGER_CUR, "finger.cur"));
         const frmLottoBrowser shipped(Addresses());
-        QDir::setCurrent(previous);
-        QVERIFY(!missing.MouseIcon());
         QCOMPARE(shipped.MouseIcon()->pixmap().size(), QSize(32, 32));
         QCOMPARE(shipped.findChild<QWidget *>("imgPowerBall")->cursor().shape(), Qt::BitmapCursor);
-    }
-
-    void pluginLoads()
-    {
-        QPluginLoader loader(QStringLiteral(DRAWSMITH_BROWSER_PLUGIN));
-        QVERIFY2(qobject_cast<BrowserPlugin *>(loader.instance()), qPrintable(loader.errorString()));
     }
 };
 
