@@ -39,17 +39,18 @@ class TestAbout final : public QObject
 private slots:
     void init() { m_hub = {}, m_boxes = {}, m_sysInfo = {}; }
 
+    // Every text, then the link: it closes the box and opens the browser without the on-line prompt.
     void textsAndTheLink()
     {
         QPointer about = new frmAboutLotto(m_hub, m_boxes, &m_sysInfo);
         QStringList texts{about->windowTitle(), about->findChild<QLabel *>("Label1")->toolTip()};
         for (const char *name :
-             {"lblTitle", "lblVersion", "lblDescription", "Label1", "lblDisclaimer", "cmdOK", "cmdSysInfo"})
+             {"lblTitle", "lblVersion", "Label1", "lblDisclaimer", "cmdOK", "cmdSysInfo", "lblDescription"})
             texts << about->findChild<QWidget *>(name)->property("text").toString();
-        // The notice names the licence the program is given under.
-        QVERIFY(texts[4].contains(
-            QRegularExpression("^Copyright \\(C\\) 2000, GPL-3\\.0-or-later\nKestrelworks\nWritten By:  \\S.*$")));
-        texts.removeAt(4);
+        // The notice names the licence the program is given under; the author is ours to name.
+        QVERIFY(QRegularExpression("^Copyright \\(C\\) 2000, GPL-3\\.0-or-later\nKestrelworks\nWritten By:  \\S.*$")
+                    .match(texts.takeLast())
+                    .hasMatch());
         QCOMPARE(texts, (QStringList{"About Drawsmith", "Click Here to Visit My Website (You must already be on-line)",
                                      "Drawsmith", "Version 1.0.0",
                                      "Please Click Here to Visit Our Website:\n" + AppInfo::kHomePage +
@@ -64,7 +65,7 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!about); // the modal opener waits for the box to be destroyed
         QCOMPARE(m_hub.browser, 1);
-        QCOMPARE(m_boxes.shown, QStringList()); // no on-line prompt
+        QCOMPARE(m_boxes.shown, QStringList());
     }
 
     void startSysInfo_data()
@@ -75,8 +76,7 @@ private slots:
         QTest::newRow("recorded path started untested") << "PS" << L{"start /opt/info"};
         QTest::newRow("recorded path fails to start") << "P" << L{"start /opt/info", "unavailable"};
         QTest::newRow("recorded value not text") << "NS" << L{"start ", "unavailable"};
-        QTest::newRow("folder holding the tool")
-            << "FES" << L{"folder", "exists /bin/tool", "start /bin/tool"};
+        QTest::newRow("folder holding the tool") << "FES" << L{"folder", "exists /bin/tool", "start /bin/tool"};
         QTest::newRow("folder without the tool") << "FS" << L{"folder", "exists /bin/tool", "unavailable"};
         QTest::newRow("nothing recorded") << "S" << L{"folder", "unavailable"};
         QTest::newRow("error on the way") << "XS" << L{"unavailable"};
@@ -84,14 +84,12 @@ private slots:
     void startSysInfo()
     {
         QFETCH(QString, setup);
-        QFETCH(QStringList, done);
         m_sysInfo.setup = setup;
         frmAboutLotto about(m_hub, m_boxes, &m_sysInfo);
         about.show();
-        about.findChild<QPushButton *>("cmdSysInfo")->click();
-        m_boxes.shown.replaceInStrings("Drawsmith|System Information Is Unavailable At This Time",
-                                       "unavailable");
-        QCOMPARE(m_sysInfo.log + m_boxes.shown, done);
+        QTest::mouseClick(about.findChild<QPushButton *>("cmdSysInfo"), Qt::LeftButton);
+        m_boxes.shown.replaceInStrings("Drawsmith|System Information Is Unavailable At This Time", "unavailable");
+        QTEST(m_sysInfo.log + m_boxes.shown, "done");
         QVERIFY(about.isVisible());
     }
 };
