@@ -184,113 +184,96 @@ private slots:
         QTEST(texts.join(' ') + " | " + control->toolTip() + " | " + look, "shown");
     }
 
+    // The game applied at the start, after a choice, after the editor; files no load or run can use.
     void load_data()
     {
         QTest::addColumn<QByteArray>("file");   // null: no games.dat
         QTest::addColumn<QString>("saved");     // null: nothing saved
-        QTest::addColumn<QByteArray>("edited"); // null: no editor; else the file it leaves (the same: Cancel)
+        QTest::addColumn<QString>("then");      // Down: the next entry chosen; Start: Start pressed
+        QTest::addColumn<QByteArray>("edited"); // the file the editor leaves (the same: Cancel)
         QTest::addColumn<QStringList>("events");
         QTest::addColumn<QString>("shown");
         const QByteArray games = kDefaults + "Single,1,1,9,-2,3\r\nZero Low,6,0,40,0,0\r\n";
-        const QByteArray solo = "Solo, 6, 1, 40, 0, 0\r\n", no;
+        const QByteArray solo = "Solo, 6, 1, 40, 0, 0\r\n", no, odd = kTwoGames.left(29) + "Odd Lotto,";
         const QString cont = "You Must Have a Data File!|Continue?|", none;
+        const QString cannot = "Number Range Error|Odd Lotto cannot be drawn: line 2 of games.dat asks for %1, and "
+                               "that range does not hold so many. Correct the line in the game editor, then try again.";
+        QByteArray many;
+        for (int i = 0; i < 32769; ++i)
+            many += "G" + QByteArray::number(i) + ",6,1,49,0,0\r\n";
         // clang-format off
         const QString ball =
             "Power Ball Power Ball 1 2 3 4 5 - - 48 Power Ball 1 42 1 49 80089128 to 1 &Start - + + + + +";
         const QString sevenUp = "Seven Up Seven Up 1 2 3 4 5 6 7 - - - - 100 106 1 to 1 &Start - + + - - +";
-        QTest::newRow("Power Ball") << games << "3" << no << QStringList() << ball;
-        QTest::newRow("one choice") << games << "6" << no << QStringList()
+        const QString design = "Select a Game to Start  1 2 3 4 5 6 7 48 Power Ball      - - - - - - -";
+        QTest::newRow("Power Ball") << games << "3" << "" << no << QStringList() << ball;
+        QTest::newRow("one choice") << games << "6" << "" << no << QStringList()
             << "Single Single 1 2 - - - - - 48 Power Ball -2 3 1 9 54 to 1 &Start - + + + + +";
         // Odds that cannot be computed once ended the program; now the heading stays.
-        QTest::newRow("lowest number 0") << games << "7" << no << QStringList()
+        QTest::newRow("lowest number 0") << games << "7" << "" << no << QStringList()
             << "Select a Game to Start Zero Low 1 2 3 4 5 6 - - - - - 0 40  &Start - + + - - +";
         // These once led to the recovery, whose Yes wrote the default games over the user's file.
-        QTest::newRow("saved row beyond the file") << kTwoGames << "2" << no << QStringList() << sevenUp;
-        QTest::newRow("saved beyond 16 bits") << kTwoGames << "65537" << no << QStringList() << sevenUp;
-        QTest::newRow("No, Continue, Yes") << no << "3" << no
+        QTest::newRow("saved row beyond the file") << kTwoGames << "2" << "" << no << QStringList() << sevenUp;
+        QTest::newRow("saved beyond 16 bits") << kTwoGames << "65537" << "" << no << QStringList() << sevenUp;
+        QTest::newRow("No, Continue, Yes") << no << "3" << "" << no
             << QStringList{kCreate + "No", cont + "Yes", kCreate + "Yes"} << ball;
-        QTest::newRow("No, No ends") << no << none << no << QStringList{kCreate + "No", cont + "No", "end"}
-            << "Select a Game to Start  1 2 3 4 5 6 7 48 Power Ball      - - - - - - -";
-        QTest::newRow("editor added a game") << kTwoGames << "1" << kTwoGames + "Mini,5,1,39,0,0\r\n"
+        QTest::newRow("No, No ends") << no << none << "" << no << QStringList{kCreate + "No", cont + "No", "end"} << design;
+        QTest::newRow("editor added a game") << kTwoGames << "1" << "Down" << kTwoGames + "Mini,5,1,39,0,0\r\n"
             << QStringList{"GameName/Game=2"} << "Mini Mini 1 2 3 4 5 - - - - - - 1 39 575757 to 1 &Start - + + - - +";
         // Cancel leaves the editor's own row, which names no game; that once ended the program.
-        QTest::newRow("editor cancelled") << kTwoGames << "1" << kTwoGames << QStringList{"GameName/Game=1"}
+        QTest::newRow("editor cancelled") << kTwoGames << "1" << "Down" << kTwoGames << QStringList{"GameName/Game=1"}
             << "Big Ball Big Ball 1 2 3 4 5 - - 48 Power Ball 1 42 1 49 80089128 to 1 &Start - + + + + +";
-        // A name that looks like markup was drawn as markup, while a screen reader heard the tags.
-        QTest::newRow("markup, UTF-8 name") << QByteArray("<b>Loter\xc3\xad" "a</b>,6,1,49,0,0\r\n") << none << no
-            << QStringList() << "<b>Lotería</b> <b>Lotería</b> 1 2 3 4 5 6 - - - - - 1 49 13983816 to 1 &Start - + + - - +";
-        QTest::newRow("editor deleted the only game") << solo << none << QByteArray("")
+        QTest::newRow("editor deleted the only game") << solo << none << "Down" << QByteArray("")
             << QStringList{kCreate + "Yes", "GameName/Game=0"}
             << "California Lotto California Lotto 1 2 3 4 5 6 - - - - - 1 51 18009460 to 1 &Start - + + - - +";
+        // A name that looks like markup was drawn as markup, while a screen reader heard the tags.
+        QTest::newRow("markup, UTF-8 name") << QByteArray("<b>Loter\xc3\xad" "a</b>,6,1,49,0,0\r\n") << none << "" << no
+            << QStringList() << "<b>Lotería</b> <b>Lotería</b> 1 2 3 4 5 6 - - - - - 1 49 13983816 to 1 &Start - + + - - +";
+        // Its pick boxes once showed repeated numbers after a run.
+        QTest::newRow("highest below lowest, chosen") << odd + " 6, 40, 10, 0, 0\r\n" << "0" << "Down" << no
+            << QStringList{cannot.arg("6 different numbers from 40 to 10"), "GameName/Game=1"}
+            << "Odd Lotto Odd Lotto 1 2 3 4 5 6 - - - - - 40 10 0.00138888888888889 to 1 &Start - + + - - +";
+        QTest::newRow("range too narrow, Start") << odd + "7,1,6,0,0\r\n" << "1" << "Start" << no
+            << QStringList{cannot.arg("7 different numbers from 1 to 6")}
+            << "Odd Lotto Odd Lotto 1 2 3 4 5 6 7 - - - - 1 6 0.142857142857143 to 1 &Start - + + - - +";
+        // The editor's entry once did nothing at all here.
+        QTest::newRow("beyond 32767 games") << many << "32767" << "Down" << no << QStringList{"Too Many Games|games.dat "
+            "holds 32769 games, but Drawsmith can choose and edit only the first 32768. The other games stay in the "
+            "file. To edit them, move some games to another file."}
+            << "G32767 G32767 1 2 3 4 5 6 - - - - - 1 49 13983816 to 1 &Start - + + - - +";
+        // A named pipe there once hung the start for good.
+        QTest::newRow("named pipe") << QByteArray("<pipe>") << "0" << "" << no << QStringList{"Data File Error|games.dat "
+            "is a named pipe, not a file of games. Drawsmith leaves it alone. Move it away or rename it, then start "
+            "Drawsmith again.", "end"} << design;
         // clang-format on
     }
     void load()
     {
         QFETCH(QByteArray, file);
         QFETCH(QString, saved);
+        QFETCH(QString, then);
         QFETCH(QByteArray, edited);
         QFETCH(QStringList, events);
         Open(file, saved, events);
-        if (!edited.isNull()) {                         // the editor's entry: below the game shown
-            QTimer::singleShot(0, m_window.get(), [&] { // it leaves the new game's row, or 0 after a delete
+        if (!edited.isNull()) // the editor leaves the new game's row, or 0 after a delete
+            QTimer::singleShot(0, m_window.get(), [&] {
                 WriteCatalogue(edited);
                 m_catalogue.CurrentGame = std::int16_t(edited.isEmpty() ? 0 : m_catalogue.GameCount);
                 QMetaObject::invokeMethod(qApp->activeModalWidget(), edited == file ? "reject" : "accept");
             });
+        if (then == "Down")
             QTest::keyClick(List(), Qt::Key_Down);
-        }
+        else if (then == "Start")
+            QTest::mouseClick(Find("cmdStart"), Qt::LeftButton);
         QTEST(Show(kGame), "shown");
         QCOMPARE(List()->findText("Edit or Add Lottery Game"), List()->count() - 1);
         for (const QLabel *label : m_window->findChildren<QLabel *>())
             QVERIFY2(label->textFormat() == Qt::PlainText || !Qt::mightBeRichText(label->text()),
                      qPrintable(label->objectName()));
         QCOMPARE(m_fakes.events, events);
-    }
-
-    // Files no run or load can use: the user is told what is wrong, and nothing hangs or is lost.
-    void refusals_data()
-    {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("saved");
-        QTest::addColumn<QString>("action"); // Down: the next entry chosen; Start: Start pressed
-        QTest::addColumn<QStringList>("events");
-        const QString odd = "Number Range Error|Odd Lotto cannot be drawn: line 2 of games.dat asks for ";
-        const QString fix = ", and that range does not hold so many. Correct the line in the game editor, then "
-                            "try again.";
-        QByteArray many;
-        for (int i = 0; i < 32769; ++i)
-            many += "G" + QByteArray::number(i) + ",6,1,49,0,0\r\n";
-        // clang-format off
-        // Its pick boxes once showed repeated numbers after a run.
-        QTest::newRow("highest below lowest, chosen") << kTwoGames.left(29) + "Odd Lotto, 6, 40, 10, 0, 0\r\n" << "0"
-            << "Down" << QStringList{odd + "6 different numbers from 40 to 10" + fix, "GameName/Game=1"};
-        QTest::newRow("range too narrow, Start") << kTwoGames.left(29) + "Odd Lotto,7,1,6,0,0\r\n" << "1"
-            << "Start" << QStringList{odd + "7 different numbers from 1 to 6" + fix};
-        // The editor's entry once did nothing at all here.
-        QTest::newRow("beyond 32767 games") << many << "32767" << "Down" << QStringList{"Too Many Games|games.dat "
-            "holds 32769 games, but Drawsmith can choose and edit only the first 32768. The other games stay in the "
-            "file. To edit them, move some games to another file."};
-        // A named pipe there once hung the start for good.
-        QTest::newRow("named pipe") << QByteArray("<pipe>") << "0" << "" << QStringList{"Data File Error|games.dat "
-            "is a named pipe, not a file of games. Drawsmith leaves it alone. Move it away or rename it, then start "
-            "Drawsmith again.", "end"};
-        // clang-format on
-    }
-    void refusals()
-    {
-        QFETCH(QByteArray, file);
-        QFETCH(QString, saved);
-        QFETCH(QString, action);
-        Open(file, saved);
-        if (action == "Down")
-            QTest::keyClick(List(), Qt::Key_Down);
-        else if (action == "Start")
-            QTest::mouseClick(Find("cmdStart"), Qt::LeftButton);
-        QTEST(m_fakes.events, "events");
         QCOMPARE(m_fakes.pumps, 0);
         QFile::remove("games.dat");
     }
-
     void run_data()
     {
         QTest::addColumn<QString>("action"); // at the first set: a control pressed, or LotGame: row 0 chosen
