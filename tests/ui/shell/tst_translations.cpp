@@ -119,10 +119,10 @@ private slots:
     void onlinePromptInTheLocalesLanguage_data()
     {
         QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("shown"); // language | title | Yes button | lines
-        QTest::newRow("not spoken") << "fr_FR" << "en | Are You On-line? | &Yes | 3";
-        QTest::newRow("Swiss German") << "de_CH" << "de | Sind Sie online? | &Ja | 3";
-        QTest::newRow("Mexican Spanish") << "es_MX" << QString::fromUtf8("es | ¿Está conectado? | &Sí | 3");
+        QTest::addColumn<QString>("shown"); // language | title | default button | icon | lines
+        QTest::newRow("not spoken") << "fr_FR" << "en | Are You On-line? | &Yes | 0 | 3";
+        QTest::newRow("Swiss German") << "de_CH" << "de | Sind Sie online? | &Ja | 0 | 3";
+        QTest::newRow("Mexican Spanish") << "es_MX" << QString::fromUtf8("es | ¿Está conectado? | &Sí | 0 | 3");
     }
     void onlinePromptInTheLocalesLanguage()
     {
@@ -133,8 +133,7 @@ private slots:
         QStringList shown{InstallTranslations(QLocale(locale))};
         QTimer::singleShot(0, [&] {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            QVERIFY(box && box->defaultButton() == box->button(QMessageBox::Yes) && box->icon() == QMessageBox::NoIcon);
-            shown << box->windowTitle() << box->button(QMessageBox::Yes)->text()
+            shown << box->windowTitle() << box->defaultButton()->text() << QString::number(box->icon())
                   << QString::number(box->text().split('\n').size());
             box->button(QMessageBox::No)->click();
         });
