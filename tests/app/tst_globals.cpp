@@ -16,11 +16,11 @@ public:
     bool Ask(QWidget *, const QString &, const QString &) override { return false; }
 };
 
-QList<QWidget *> Shown(const char *objectName)
+QList<QWidget *> Shown(const QString &objectName)
 {
     QList<QWidget *> found;
     for (QWidget *window : QApplication::topLevelWidgets())
-        if (window->objectName() == QLatin1String(objectName) && window->isVisible())
+        if (window->objectName() == objectName && window->isVisible())
             found << window;
     return found;
 }
@@ -31,80 +31,55 @@ class TestGlobals : public QObject
     Q_OBJECT
 
 private slots:
-    void windowsOpenOnceAndReloadAfterClosing_data()
+    void opening_data()
     {
-        QTest::addColumn<bool>("about");
-        QTest::newRow("about box") << true;
-        QTest::newRow("help window") << false;
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("steps"); // "beside", "modal" (over a modal editor) or "close", apart by blanks
+        QTest::addColumn<QString>("seen");  // after each step: windows shown, "modal" when it takes the input
+        for (const char *window : {"frmAboutLotto", "frmHelp"}) {
+            QTest::addRow("%s twice, closed, again", window) << window << "beside beside close beside" << "1 1 0 1";
+            // A window open beside the others was only raised for the modal editor, and stayed blocked behind it.
+            QTest::addRow("%s beside, then modal", window) << window << "beside modal" << "1 1 modal, then 0";
+        }
+        QTest::newRow("help modal") << "frmHelp" << "modal beside" << "1 modal, then 0 1";
     }
-
-    void windowsOpenOnceAndReloadAfterClosing()
+    void opening()
     {
-        QFETCH(bool, about);
-        const char *name = about ? "frmAboutLotto" : "frmHelp";
+        QFETCH(QString, window);
+        QFETCH(QString, steps);
         SilentBoxes boxes;
         Globals globals(boxes);
-        auto open = [&] { about ? globals.ShowAbout(nullptr) : globals.ShowHelp(nullptr); };
-
-        open();
-        open();
-        QCOMPARE(Shown(name).size(), 1);
-        QPointer<QWidget> first = Shown(name).constFirst();
-
-        first->close();
-        QTRY_VERIFY(first.isNull()); // closing unloads it
-        open();
-        QCOMPARE(Shown(name).size(), 1);
-    }
-
-    void modalOpeningWaitsUntilClosed()
-    {
-        SilentBoxes boxes;
-        Globals globals(boxes);
-        QWidget editor;
-        bool wasModal = false;
-        QTimer::singleShot(0, this, [&] {
-            const QList<QWidget *> help = Shown("frmHelp");
-            wasModal = help.size() == 1 && help.constFirst()->isModal();
-            for (QWidget *window : help)
-                window->close();
-        });
-        globals.ShowHelp(&editor);
-        QVERIFY(wasModal);
-        QVERIFY(Shown("frmHelp").isEmpty());
-    }
-
-    void modalRequestForAnOpenWindowOpensItUsable_data() { windowsOpenOnceAndReloadAfterClosing_data(); }
-    // Regression: a window open beside the others was only raised for the modal
-    // editor's menu, and stayed blocked behind the editor until it closed.
-    void modalRequestForAnOpenWindowOpensItUsable()
-    {
-        QFETCH(bool, about);
-        const char *name = about ? "frmAboutLotto" : "frmHelp";
-        SilentBoxes boxes;
-        Globals globals(boxes);
-        auto open = [&](QWidget *over) { about ? globals.ShowAbout(over) : globals.ShowHelp(over); };
-        open(nullptr);
         QWidget editor;
         editor.setWindowModality(Qt::ApplicationModal);
-        editor.show();
-
-        QString inFront; // the modal window that takes the input
-        qsizetype shown = 0;
-        bool checked = false;
-        QTimer::singleShot(0, this, [&] {
-            shown = Shown(name).size();
-            if (QWidget *modal = QApplication::activeModalWidget())
-                inFront = modal->objectName();
-            checked = true;
-            for (QWidget *window : Shown(name))
-                window->close();
-        });
-        open(&editor);
-        QTRY_VERIFY(checked);
-        QCOMPARE(shown, 1);
-        QCOMPARE(inFront, QLatin1String(name));
-        QVERIFY(Shown(name).isEmpty());
+        QStringList seen;
+        for (const QString &step : steps.split(' ')) {
+            if (step == "close") {
+                QPointer<QWidget> closed = Shown(window).value(0);
+                closed->close();
+                QTRY_VERIFY(closed.isNull()); // closing unloads it
+                seen << QString::number(Shown(window).size());
+                continue;
+            }
+            QWidget *over = step == "modal" ? &editor : nullptr;
+            if (over) {
+                editor.show();
+                QTimer::singleShot(0, &editor, [&] {
+                    const QWidget *modal = QApplication::activeModalWidget();
+                    seen << QString::number(Shown(window).size()) +
+                                (modal && modal->objectName() == window ? " modal" : "");
+                    for (QWidget *shown : Shown(window))
+                        shown->close();
+                });
+            }
+            window == "frmHelp" ? globals.ShowHelp(over) : globals.ShowAbout(over);
+            if (over) {
+                editor.hide();
+                seen.last() += ", then " + QString::number(Shown(window).size());
+            } else {
+                seen << QString::number(Shown(window).size());
+            }
+        }
+        QTEST(seen.join(QLatin1Char(' ')), "seen");
     }
 
     // An install moved to another prefix still finds its plugin from the program's folder.
@@ -115,10 +90,9 @@ private slots:
         QVERIFY(QDir().mkpath(QFileInfo(plugin).path()));
         QVERIFY(QFile(plugin).open(QIODevice::WriteOnly));
         QVERIFY(QDir().mkpath(prefix.filePath(QStringLiteral(INSTALLED_GAMES_DIR))));
-
         QStringList found;
         for (const QString &path : BrowserPluginPaths(prefix.filePath(QStringLiteral(INSTALLED_GAMES_DIR))))
-            if (QFileInfo(path + QStringLiteral(".so")).canonicalFilePath() == QFileInfo(plugin).canonicalFilePath())
+            if (QFileInfo(path + ".so").canonicalFilePath() == QFileInfo(plugin).canonicalFilePath())
                 found << path;
         QCOMPARE(found.size(), 1);
     }

@@ -1,11 +1,7 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Checks the .ts files against the sources: usage: check_translations.py LUPDATE SOURCE_DIR.
-
-Every message of every language must be translated (no unfinished, vanished or
-empty entry) and the files must hold exactly the texts the sources use now;
-translations keep the placeholders, line breaks, access keys and end blanks of
-their source, and keys the English keeps apart stay apart in each window."""
+"""usage: check_translations.py LUPDATE SOURCE_DIR. Every message of every language translated, the .ts
+files up to date, placeholders, line breaks, access keys and end blanks kept, access keys kept apart."""
 import re
 import shutil
 import subprocess
@@ -62,10 +58,8 @@ def problems_of(language, current, committed):
 def main():
     lupdate, source_dir = sys.argv[1], Path(sys.argv[2])
     committed = sorted((source_dir / "translations").glob("drawsmith_*.ts"))
-    languages = {path.stem.split("_", 1)[1] for path in committed}
-    if not {"de", "es"} <= languages:
-        print(f"missing translations: found {sorted(languages)}")
-        return 1
+    if not {"de", "es"} <= {path.stem.split("_", 1)[1] for path in committed}:
+        return print(f"missing translations: found {committed}") or 1
     problems = []
     with tempfile.TemporaryDirectory() as temp:
         fresh = [Path(temp) / path.name for path in committed]
