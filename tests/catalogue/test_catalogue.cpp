@@ -9,12 +9,6 @@
 
 namespace {
 
-std::string ReadAll(const std::filesystem::path &file)
-{
-    std::string text;
-    return ReadWholeFile(file, text) ? text : "-";
-}
-
 // The games read, each in the spaced form, joined by ';'; or the failure's message.
 QString Parsed(const std::string &text)
 {
@@ -30,20 +24,9 @@ QString Parsed(const std::string &text)
 GameEntry Entry(const QString &fields)
 {
     const QStringList p = (fields + "|||||").split('|');
-    return {p[0].toStdString(),   p[1].toStdString(), p[2].toStdString(), p[3].toStdString(),
+    return {p[0].toLatin1().toStdString(), p[1].toStdString(), p[2].toStdString(), p[3].toStdString(),
             fields.count('|') == 5, p[4].toStdString(), p[5].toStdString()};
 }
-
-class YesToRecovery final : public RecoveryQuestions
-{
-public:
-    bool AskCreateNewFile() override { return true; }
-    bool AskContinue() override { return false; }
-    void ReportWriteFailure(const Status &) override { m_failure = "failed"; }
-    void ReportBackup(const std::filesystem::path &) override {}
-    void ReportUnusable(const Status &) override { m_failure = "unusable"; }
-    std::string m_failure;
-};
 
 } // namespace
 
@@ -52,7 +35,7 @@ class TestCatalogue : public QObject
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> m_dir;
-    std::string Path(const char *name = "games.dat") const { return m_dir->filePath(name).toStdString(); }
+    std::string Path() const { return m_dir->filePath("games.dat").toStdString(); }
 
     // clang-format off
 private slots:
@@ -79,13 +62,15 @@ private slots:
         QTEST(QString::fromStdString(FormatPlain(leading)), "shown");
     }
 
+    // The reading rules: bytes -> games, or the failure.
     void parse_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("read");
         const QString a = "A, 6, 1, 49, 0, 0", runsOut = " is incomplete: the file ran out of values.";
         QTest::newRow("blanks before a value, not after") << " A ,\t6 ,1,49,0,0" << "A , 6, 1, 49, 0, 0";
-        QTest::newRow("quoted name") << "\"Pick, Six\",6,1,49.5,0,0" << "\"Pick, Six\", 6, 1, 49.5, 0, 0";
+        QTest::newRow("tabs before values") << "\tA,\t6,\t1,\t49.5,\t0,\t0" << "A, 6, 1, 49.5, 0, 0";
+        QTest::newRow("quoted name after a blank") << " \"Pick, Six\",6,1,49.5 ,0,0" << "\"Pick, Six\", 6, 1, 49.5, 0, 0";
         QTest::newRow("after closing quote dropped, quote inside")
             << "\"A\"xyz,6,1,49,0,0\nA\"B,6,1,49,0,0" << a + ";A\"B, 6, 1, 49, 0, 0";
         QTest::newRow("half to even")
@@ -114,7 +99,7 @@ private slots:
     void longTextReadsLikeItsLines()
     {
         const char *const lines[] = {"Generated Lotto Game 1, 5, 2, 45, 0, 0\r\n", "Tight,6,1,51,0,0\n",
-            "Lone CR, 6, 1, 51, 1, 9\r", "  Blanks , 07, 3,\t1, 0,0\r\n", ",6,1,49,0,0\r\n",
+            "Lone CR, 6, 1, 51, 1, 9\r", " \tBlanks , 07, 3,\t1, 0,0\r\n", ",6,1,49,0,0\r\n",
             "Big, 123456789012345, -5, 1.5e2, -3, +4\r\n", "\"Quoted, name\", 6, 1, 49, 0, 12345678\r\n",
             "A name long enough to take its line past sixty-four bytes, 6, 1, 49, 0, 0\r\n"};
         std::string text;
@@ -139,35 +124,32 @@ private slots:
         QCOMPARE(kept + std::to_string(catalogue.CurrentGame), std::string("B24"));
     }
 
-    // The user's games are kept as games.dat.bak (an empty file is not); a
-    // second recovery in a row must not put the default there.
-    void recoveryKeepsUsersGames()
-    {
-        YesToRecovery yes;
-        for (const std::string old : {"Mine,6\r\n", ""}) {
-            QVERIFY(ReplaceFile(Path(), old));
-            QVERIFY(RecoverCatalogue(yes, Status::Failure("bad"), Path()) == RecoveryOutcome::Retry &&
-                    WriteDefaultCatalogue(Path()));
-            QCOMPARE(ReadAll(Path()) + yes.m_failure, std::string(kDefaultCatalogue));
-        }
-        QCOMPARE(ReadAll(Path("games.dat.bak")) + ReadAll(Path("games.dat.bak.1")), std::string("Mine,6\r\n-"));
-    }
-
-    // The rules' limits, and the quote that the name rule refuses with the comma.
+    // The entry rules in their order: the first one broken, its title and the control to correct.
     void checkGameEntry_data()
     {
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<int>("focus"); // -1: passes
-        QTest::newRow("untitled with a blank") << " Untitled Game|6|1|49" << -1;
-        QTest::newRow("quote in name") << "Pick \"6\"|6|1|49" << int(EntryFocus::MyGames);
-        QTest::newRow("choices 3 asks nothing") << "A|3|1|49" << -1;
-        QTest::newRow("range just enough, typed word") << "A|6x|1|9" << -1;
+        QTest::addColumn<QString>("entry"); // "change " in front: an existing game
+        QTest::addColumn<QString>("broken");
+        QTest::newRow("untitled") << "Untitled Game|2|1|3" << "Game Name Error, MyGames";
+        QTest::newRow("untitled with a blank") << " Untitled Game|6|1|49" << "";
+        QTest::newRow("untitled, changed") << "change Untitled Game|6|1|49" << "";
+        QTest::newRow("quote in name") << "Pick \"6\"|6|1|49" << "Game Name Error, MyGames";
+        QTest::newRow("choices 2 asks") << "A|2|1|3" << "Warning?, ChoiceNum";
+        QTest::newRow("choices 3 asks nothing") << "A|3|1|49" << "";
+        QTest::newRow("range one short") << "change A|6|1|8" << "Number Range Error, LowNum";
+        QTest::newRow("range just enough, typed word") << "A|6x|1|9" << "";
+        QTest::newRow("power ball range one short") << "A|6|1|49|1|2" << "Power Ball Number Range Error, PowerLow";
+        QTest::newRow("power ball range just enough") << "A|6|1|49|1|3" << "";
+        QTest::newRow("power ball flag clear") << "A|6|1|49|1|2|" << "";
     }
     void checkGameEntry()
     {
         QFETCH(QString, entry);
-        const std::optional<EntryProblem> problem = CheckGameEntry(Entry(entry), true);
-        QTEST(problem ? int(problem->Focus) : -1, "focus");
+        const bool isNew = !entry.startsWith("change ");
+        const std::optional<EntryProblem> problem = CheckGameEntry(Entry(entry.remove("change ")), isNew);
+        const char *const focus[] = {"MyGames", "ChoiceNum", "LowNum", "PowerLow"};
+        QTEST(problem ? QString::fromStdString(problem->Title) + (problem->IsQuestion ? "?, " : ", ") +
+                            focus[int(problem->Focus)]
+                      : QString(), "broken");
     }
 
     void lines_data()
@@ -191,38 +173,62 @@ private slots:
         QCOMPARE(Parsed(spaced.toStdString()), spaced); // and reads back the same
     }
 
-    // What add and change leave in the file, and the row they report (-1: none; -2: failed, nothing written).
+    // The file byte for byte after add, change and delete, and the row they report
+    // (-1: none; -2: failed, nothing written). A delete names the game as the editor read it, and its row.
     void writes_data()
     {
-        QTest::addColumn<QString>("before");
+        QTest::addColumn<QByteArray>("before"); // "-": no file
         QTest::addColumn<QString>("action");
-        QTest::addColumn<QString>("after");
+        QTest::addColumn<QByteArray>("after");
         QTest::addColumn<int>("row");
-        const QString add = "add Mini Lotto|5|1|39", added = "Mini Lotto,5,1,39,0,0\r\n", lfs(5000, '\n');
-        const QString crs = QString(15, 'x') + "\r\n" + QString(40, '\r'), bad = "A,6,1,49,0,0\r\nB,one\r\n";
-        QTest::newRow("add, no file") << "-" << add << added << 0;
-        QTest::newRow("add after last line without line end") << "A" << add << "A\r\n" + added << 1;
+        const QByteArray added = "Mini Lotto,5,1,39,0,0\r\n", lfs(5000, '\n'), bom = "\xEF\xBB\xBF";
+        const QByteArray crs = QByteArray(15, 'x') + "\r\n" + QByteArray(40, '\r'), bad = "A,6,1,49,0,0\r\nB,one\r\n";
+        const QByteArray a = "A,6,1,49,0,0\r\n", b = "B,6,1,49,0,0\r\n", c = "C,6,1,49,0,0\r\n";
+        const QByteArray as = "A, 6, 1, 49, 0, 0\r\n", bs = "B, 6, 1, 49, 0, 0\r\n", cs = "C, 6, 1, 49, 0, 0\r\n";
+        const QByteArray cafe = "Caf\xE9", odd = "\xFF\xFE Odd";
+        const QString add = "add Mini Lotto|5|1|39", delB = "delete B|6|1|49 1";
+        QTest::newRow("add, no file") << QByteArray("-") << add << added << 0;
+        QTest::newRow("add after last line without line end") << QByteArray("A") << add << "A\r\n" + added << 1;
         QTest::newRow("add after CR LF and lone CRs") << crs << add << crs + added << 41;
         QTest::newRow("add after thousands of LFs") << lfs << add << lfs + added << 5000;
-        QTest::newRow("change same name twice: last row") << "A,6,1,49,0,0\r\nB,6,1,49,0,0\r\nA,6,1,49,0,0"
-            << "change A|5|1|39" << "A, 5, 1, 39, 0, 0\r\nB, 6, 1, 49, 0, 0\r\nA, 5, 1, 39, 0, 0\r\n" << 2;
-        QTest::newRow("change, no name matches: rows as read")
-            << "A,6,1,49.5,70000.5,0\r\n\"X, Y\",6,1,49,0,0" << "change B|5|1|39"
-            << "A, 6, 1, 49.5, 70000.5, 0\r\n\"X, Y\", 6, 1, 49, 0, 0\r\n" << -1;
+        QTest::newRow("add to a mark alone: first line") << bom << "add N|6|1|49" << bom + "N,6,1,49,0,0\r\n" << 0;
+        QTest::newRow("change same name twice: last row") << a + b + "A,6,1,49,0,0" << "change A|5|1|39"
+            << "A, 5, 1, 39, 0, 0\r\n" + bs + "A, 5, 1, 39, 0, 0\r\n" << 2;
+        QTest::newRow("change, no name matches: rows as read") << QByteArray("A,6,1,49.5,70000.5,0\r\n\"X, Y\",6,1,49,0,0")
+            << "change B|5|1|39" << QByteArray("A, 6, 1, 49.5, 70000.5, 0\r\n\"X, Y\", 6, 1, 49, 0, 0\r\n") << -1;
         QTest::newRow("change unreadable file") << bad << "change A|5|1|39" << bad << -2;
+        QTest::newRow("change Latin-1 name, mark kept") << bom + cafe + ",6,1,49,0,0\r\n" + odd + ",6,1,49,0,0"
+            << "change " + QString::fromLatin1(cafe) + "|6|1|50"
+            << bom + cafe + ", 6, 1, 50, 0, 0\r\n" + odd + ", 6, 1, 49, 0, 0\r\n" << 0;
+        QTest::newRow("delete the game at its row") << a + b + c << delB << as + cs << -1;
+        QTest::newRow("delete, row moved meanwhile") << c + a + b << delB << cs + as << -1;
+        QTest::newRow("delete twins: the one at the row") << a + b + c + b << "delete B|6|1|49 3" << as + bs + cs << -1;
+        QTest::newRow("delete, deleted meanwhile") << a + c << delB << a + c << -2;
+        QTest::newRow("delete, changed meanwhile") << a + "B,6,1,50,0,0" << delB << a + "B,6,1,50,0,0" << -2;
+        QTest::newRow("delete first game, mark kept") << bom + b + odd + ",6,1,49,0,0\r\n" << "delete B|6|1|49 0"
+            << bom + odd + ", 6, 1, 49, 0, 0\r\n" << -1;
+        QTest::newRow("delete the only game: empty") << bom + b << "delete B|6|1|49 0" << QByteArray() << -1;
     }
     void writes()
     {
-        QFETCH(QString, before);
+        QFETCH(QByteArray, before);
         QFETCH(QString, action);
         QVERIFY(before == "-" || ReplaceFile(Path(), before.toStdString()));
-        const GameEntry entry = Entry(action.section(' ', 1));
+        const QString verb = action.section(' ', 0, 0), rest = action.section(' ', 1);
+        const GameEntry entry = Entry(rest.section(' ', 0, verb == "delete" ? -2 : -1));
         int reported = -1;
         std::optional<int> changed;
-        const Status status = action.startsWith("add") ? AppendGame(entry, reported, Path())
-                                                       : SaveGameChanges(entry, changed, Path());
-                QTEST(status ? changed.value_or(reported) : -2, "row");
-        QTEST(QString::fromStdString(ReadAll(Path())), "after");
+        Status status;
+        if (verb == "add")
+            status = AppendGame(entry, reported, Path());
+        else if (verb == "change")
+            status = SaveGameChanges(entry, changed, Path());
+        else
+            status = DeleteGame(RecordFromEntry(entry), rest.section(' ', -1).toInt(), Path());
+        QTEST(status ? changed.value_or(reported) : -2, "row");
+        std::string text;
+        QVERIFY(ReadWholeFile(Path(), text));
+        QTEST(QByteArray::fromStdString(text), "after");
     }
     // clang-format on
 };

@@ -24,6 +24,23 @@ class TestSettingsStore : public QObject
     Q_OBJECT
 
 private slots:
+    // Under $XDG_CONFIG_HOME when that is an absolute path, else under ~/.config.
+    void defaultFile_data()
+    {
+        QTest::addColumn<QByteArray>("config");
+        QTest::addColumn<QString>("file");
+        const QString home = QDir::homePath() + "/.config/Drawsmith/Drawsmith.conf";
+        QTest::newRow("absolute") << QByteArray("/x/conf") << "/x/conf/Drawsmith/Drawsmith.conf";
+        QTest::newRow("relative") << QByteArray("conf") << home;
+        QTest::newRow("empty") << QByteArray() << home;
+    }
+    void defaultFile()
+    {
+        QFETCH(QByteArray, config);
+        qputenv("XDG_CONFIG_HOME", config);
+        QTEST(FileSettingsStore::DefaultFile(), "file");
+    }
+
     // The store never waits on what is found at its file, keeps other lines, and reports one failed write per run.
     void store_data()
     {
@@ -35,6 +52,11 @@ private slots:
         QTest::newRow("an older file, other lines kept")
             << QByteArray("[General]\nx=1\n\n[GameName]\nGame=3\nOther=y\n") << "3" << 0
             << QByteArray("[General]\nx=1\n\n[GameName]\nGame=5\nOther=y\n");
+        QTest::newRow("key added to its section, not the next")
+            << QByteArray("[GameName]\nx=1\n[Other]\nGame=9\n") << "0" << 0
+            << QByteArray("[GameName]\nx=1\nGame=5\n[Other]\nGame=9\n");
+        QTest::newRow("blanks around the value") << QByteArray("[GameName]\n Game = 3 \n") << "3" << 0
+                                                 << QByteArray("[GameName]\nGame=5\n");
         QTest::newRow("section added") << QByteArray("[General]\nx=1\n") << "0" << 0
                                        << QByteArray("[General]\nx=1\n\n[GameName]\nGame=5\n");
         QTest::newRow("named pipe") << QByteArray("<fifo>") << "0" << 1 << QByteArray();
