@@ -257,6 +257,9 @@ private slots:
         QTest::newRow("delete, changed meanwhile") << a + "B,6,1,50,0,0" << delB << a + "B,6,1,50,0,0" << -2;
         QTest::newRow("delete first game, mark kept") << bom + b + odd + ",6,1,49,0,0\r\n" << "delete B|6|1|49 0"
             << bom + odd + ", 6, 1, 49, 0, 0\r\n" << -1;
+        QTest::newRow("the defaults, by name") << QByteArray("-") << "default" << QByteArray("California Lotto, 6, 1, 51, "
+            "0, 0\r\nFloriday Lotto, 6, 1, 53, 0, 0\r\nLouisiana Lotto, 6, 1, 49, 0, 0\r\nPower Ball, 5, 1, 49, 1, 42\r\n"
+            "Lotto Texas, 6, 1, 50, 0, 0\r\nNew York Lotto,6,1,51,0,0\r\n") << -1;
         QTest::newRow("delete the only game: empty") << bom + b << "delete B|6|1|49 0" << QByteArray() << -1;
     }
     void writes()
@@ -265,15 +268,14 @@ private slots:
         QFETCH(QString, action);
         QVERIFY(before == "-" || ReplaceFile("games.dat", before.toStdString()));
         int row = -1;
-        const bool done = Act(action, row) == "ok";
-        QTEST(done ? row : -2, "row");
+        QTEST(Act(action, row) == "ok" ? row : -2, "row");
         std::string text;
         QVERIFY(ReadWholeFile("games.dat", text));
         QTEST(QByteArray::fromStdString(text), "after");
     }
 
-    // What is found at games.dat and beside it, an action through the default name, its outcome and the
-    // folder afterwards. "recover": the load of a one-game catalogue, then the recovery as the user answers.
+    // games.dat and its folder, an action by the default name, its outcome and the folder afterwards.
+    // "recover": the load of a one-game catalogue, then the recovery as the user answers.
     void files_data()
     {
         QTest::addColumn<QString>("setup");
@@ -321,7 +323,6 @@ private slots:
             << "read-only" << "games.dat=f444:6 games.dat.lock=f644:";
         QTest::newRow("writable by the group only: mode kept") << "d; chmod 460 games.dat"
             << "delete New York Lotto|6|1|51 5" << "ok" << "games.dat=f460:5 games.dat.lock=f644:";
-        QTest::newRow("the defaults written by name") << "" << "default" << "ok" << "games.dat=f644:6 games.dat.lock=f644:";
         QTest::newRow("stale temporaries of killed saves removed") << "d; echo x >.games.dat.Ab12Cd; "
             "echo y >.games.dat.other; mkdir .games.dat.Zz99Zz" << "add Mini|6|1|49" << "ok"
             << ".games.dat.Zz99Zz/ .games.dat.other=f644:y games.dat=f644:7 games.dat.lock=f644:";
@@ -337,8 +338,7 @@ private slots:
         QFETCH(QString, setup);
         QFETCH(QString, action);
         Make(setup);
-        // "locked": another instance holds the lock; "limit": a file-size limit of 100 bytes (SIGXFSZ is
-        // ignored, as the program does).
+        // "locked": another instance holds the lock; "limit": 100 bytes at most per file (SIGXFSZ ignored).
         FileLock other;
         QVERIFY(!action.startsWith("locked ") || other.Acquire("games.dat"));
         rlimit saved = {};
