@@ -131,7 +131,8 @@ Status AppendGame(const GameEntry &entry, int &newRow, const std::filesystem::pa
 {
     std::size_t lines = 0;
     const Status status = UpdateUnderLock(file, [&](std::string &text, bool) {
-        lines = CountLines(text);
+        // A byte-order mark alone holds no line of a game.
+        lines = text == kByteOrderMark ? 0 : CountLines(text);
         if (lines >= static_cast<std::size_t>(std::numeric_limits<int>::max()))
             return Status::Failure(FileProblem::TooManyGames, file.string());
         // A last line without a line end (typed by hand) must not be joined to ours.

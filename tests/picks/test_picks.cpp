@@ -21,7 +21,7 @@ struct Window final : RangeSource, RandomSource, PickObserver
     QStringList log;
     std::function<void()> onPump = [] {};
     PickRanges CurrentRanges() const override { return ranges; }
-    void ReseedFromClock() override {}
+    void ReseedFromClock() override { log << "seed"; }
     float Next() override { return script.isEmpty() ? throw std::runtime_error("") : script.takeFirst(); }
     void BeginRun() override { log << "begin"; }
     void ShowProgress(std::int32_t i, std::int32_t n) override { log << QString("%1/%2").arg(i).arg(n); }
@@ -38,24 +38,24 @@ class TestPicks : public QObject
     Q_OBJECT
 
 private slots:
-    // One set, stopped at its yield: the hooks in order, each number as drawn.
+    // One set, stopped at its yield: the hooks in order, N and each number as drawn.
     void oneSet_data()
     {
         QTest::addColumn<PickRanges>("ranges");
         QTest::addColumn<QList<float>>("script");
         QTest::addColumn<QString>("log");
         const float top = std::nextafter(1.0f, 0.0f);
-        QTest::newRow("repeat drawn again in its slot") << PickRanges{0, 9, 1, 42}
-            << QList<float>{0, .35f, .65f, .35f, .15f, .25f, .45f, .55f, .75f, 4.5f / 42}
-            << "begin 1/200 3 6 1 2 4 5 7 pump P5 end";
+        QTest::newRow("repeat drawn again in its slot, N floored") << PickRanges{0, 9, 1, 42}
+            << QList<float>{.5f, .35f, .65f, .35f, .15f, .25f, .45f, .55f, .75f, 4.5f / 42}
+            << "seed begin 1/1600 3 6 1 2 4 5 7 pump P5 end";
         QTest::newRow("largest r: 3000 sets, range ends") << PickRanges{0, 9, 1, 42}
             << QList<float>{top, top, .25f, .35f, .45f, .55f, .65f, 0, top}
-            << "begin 1/3000 9 2 3 4 5 6 0 pump P42 end";
+            << "seed begin 1/3000 9 2 3 4 5 6 0 pump P42 end";
         QTest::newRow("three numbers, no power ball") << PickRanges{1, 3, 0, 0}
-            << QList<float>{0, 0, 0, .5f, top, 0, 0, .5f, .9f, 0} << "begin 1/200 1 2 3 1 1 2 3 pump P0 end";
+            << QList<float>{0, 0, 0, .5f, top, 0, 0, .5f, .9f, 0} << "seed begin 1/200 1 2 3 1 1 2 3 pump P0 end";
         QTest::newRow("numbers beyond 16 bits") << PickRanges{40000, 40006, 1e10, 1e10 + 5}
-            << QList<float>{0, 0, 0.2f, 0.3f, 0.45f, 0.6f, 0.75f, 0.9f, 0}
-            << "begin 1/200 40000 40001 40002 40003 40004 40005 40006 pump P10000000000 end";
+            << QList<float>{.2f, 0, 0.2f, 0.3f, 0.45f, 0.6f, 0.75f, 0.9f, 0}
+            << "seed begin 1/760 40000 40001 40002 40003 40004 40005 40006 pump P10000000000 end";
     }
     void oneSet()
     {
