@@ -10,19 +10,21 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
 QString Name(const Status &status)
 {
-    static const char *const problems[] = {"ok", "unreadable", "not found", "dangling link", "no access",
-                                           "read-only", "not regular", "too large", "no space", "locked",
-                                           "game gone", "too many", "read failed", "write failed"};
-    static const char *const nodes[] = {"", " folder", " fifo", " char device", " block device", " socket",
-                                        " other"};
+    static const char *const problems[] = {
+        "ok",        "unreadable", "not found", "dangling link", "no access", "read-only",   "not regular",
+        "too large", "no space",   "locked",    "game gone",     "too many",  "read failed", "write failed"};
+    static const char *const nodes[] = {"",        " folder", " fifo", " char device", " block device",
+                                        " socket", " other"};
     return QString(problems[int(status.Problem())]) +
            (status.Problem() == FileProblem::NotRegular ? nodes[int(status.Node())] : "");
 }
@@ -70,8 +72,8 @@ QString FolderState()
             state[path] = path + (S_ISDIR(info.st_mode) ? "/" : "=p");
         else if (file.open(QIODevice::ReadOnly)) {
             const QByteArray text = file.readAll();
-            const QString shown = text.size() < 16 ? QString::fromLatin1(text).trimmed()
-                                                   : QString::number(text.count('\n'));
+            const QString shown =
+                text.size() < 16 ? QString::fromLatin1(text).trimmed() : QString::number(text.count('\n'));
             state[path] = path + "=f" + QString::number(info.st_mode & 0777, 8) + ":" + shown;
         }
     }
@@ -94,7 +96,7 @@ GameEntry Entry(const QString &fields)
 {
     const QStringList p = (fields + "|||||").split('|');
     return {p[0].toLatin1().toStdString(), p[1].toStdString(), p[2].toStdString(), p[3].toStdString(),
-            fields.count('|') == 5, p[4].toStdString(), p[5].toStdString()};
+            fields.count('|') == 5,        p[4].toStdString(), p[5].toStdString()};
 }
 
 // "add ENTRY", "change ENTRY", "delete ENTRY ROW" (the game as the editor read it), "default" or
@@ -121,6 +123,29 @@ QString Act(const QString &action, int &row)
         return Name(WriteDefaultCatalogue());
     const bool retry = RecoverCatalogue(dialog, LoadCatalogue(catalogue)) == RecoveryOutcome::Retry;
     return QString("games %1; ").arg(catalogue.GameCount) + dialog.log + (retry ? "retry" : "end");
+}
+// One of two instances saving at once: round k adds "<tag> k", changes it and, on odd
+// rounds, deletes "<tag> k-1". Returns the saves that failed.
+int Hammer(const std::string &tag, int rounds)
+{
+    int failures = 0;
+    for (int k = 0; k < rounds; ++k) {
+        GameEntry entry{tag + " " + std::to_string(k), "6", "1", "49", false, "0", "0"};
+        int row = 0;
+        std::optional<int> changed;
+        failures += !AppendGame(entry, row);
+        entry.HighText = "60";
+        failures += !SaveGameChanges(entry, changed);
+        GameCatalogue catalogue;
+        if (k % 2 == 0 || !LoadCatalogue(catalogue))
+            continue;
+        const auto gone =
+            std::find_if(catalogue.Games.begin(), catalogue.Games.end(), [&](const GameRecord &game) {
+                return game.Name == tag + " " + std::to_string(k - 1);
+            });
+        failures += gone == catalogue.Games.end() || !DeleteGame(*gone, int(gone - catalogue.Games.begin()));
+    }
+    return failures;
 }
 } // namespace
 
@@ -353,6 +378,49 @@ private slots:
     }
 
     // clang-format on
+    // Two instances saving the same file at once: no game lost, no empty or unreadable file seen,
+    // no save failed.
+    void twoInstances()
+    {
+        Make("d");
+        constexpr int kRounds = 100; // 250 saves each
+        pid_t children[2] = {};
+        for (int c = 0; c < 2; ++c)
+            if ((children[c] = fork()) == 0)
+                _exit(std::min(Hammer(c ? "Q" : "P", kRounds), 255));
+        int reads = 0, unreadable = 0, failures = 0;
+        for (int running = 2; running > 0; ++reads) {
+            std::string text;
+            std::vector<GameRecord> games;
+            unreadable += !ReadWholeFile("games.dat", text) || !ParseCatalogue(text, games);
+            for (pid_t &child : children) {
+                int status = 0;
+                if (child > 0 && waitpid(child, &status, WNOHANG) == child) {
+                    failures += WIFEXITED(status) ? WEXITSTATUS(status) : 255;
+                    child = 0;
+                    --running;
+                }
+            }
+        }
+        QStringList expected{"California Lotto", "Floriday Lotto", "Louisiana Lotto",
+                             "Power Ball",       "Lotto Texas",    "New York Lotto"};
+        for (const char *tag : {"P", "Q"})
+            for (int k = 1; k < kRounds; k += 2)
+                expected << QString("%1 %2").arg(tag).arg(k);
+        GameCatalogue catalogue;
+        QVERIFY(LoadCatalogue(catalogue));
+        QStringList held;
+        for (const GameRecord &game : catalogue.Games)
+            held << QString::fromStdString(game.Name);
+        int lost = 0;
+        for (const QString &name : expected)
+            lost += !held.contains(name);
+        qInfo("%d saves in two processes, %d reads: %d games lost, %d empty or unreadable files seen, "
+              "%d failed saves",
+              5 * kRounds, reads, lost, unreadable, failures);
+        QCOMPARE(lost + unreadable + failures, 0);
+        QCOMPARE(held.size(), expected.size());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCatalogue)
