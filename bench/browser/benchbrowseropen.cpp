@@ -3,6 +3,7 @@
 // bar, pictures and address box), each open in a fresh process, as the first open
 // of a session is; the figure is the median.
 //   bench_browser_open [runs]   (under xvfb-run -a; QT_QPA_PLATFORM defaults to xcb)
+#include "childrun.h"
 #include "globals.h"
 #include "messageboxes.h"
 
@@ -10,9 +11,6 @@
 #include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
-
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -79,29 +77,11 @@ int Probe(int argc, char *argv[])
 
 double RunProbe(const char *self)
 {
-    int out[2];
-    if (pipe(out) != 0)
+    const ChildRun run = RunChild(self, "--probe");
+    const auto at = run.Output.find("ms=");
+    if (!run.Succeeded() || at == std::string::npos)
         return -1;
-    const pid_t pid = fork();
-    if (pid == 0) {
-        dup2(out[1], STDOUT_FILENO);
-        close(out[0]);
-        close(out[1]);
-        execl(self, self, "--probe", static_cast<char *>(nullptr));
-        _exit(127);
-    }
-    close(out[1]);
-    std::string text;
-    char buffer[256];
-    for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;)
-        text.append(buffer, static_cast<std::size_t>(n));
-    close(out[0]);
-    int status = 0;
-    waitpid(pid, &status, 0);
-    const auto at = text.find("ms=");
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || at == std::string::npos)
-        return -1;
-    return std::atof(text.c_str() + at + 3);
+    return std::atof(run.Output.c_str() + at + 3);
 }
 } // namespace
 

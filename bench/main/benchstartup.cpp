@@ -4,10 +4,7 @@
 // holding the default catalogue; the figures are medians.
 //   bench_main_startup [runs]   (QT_QPA_PLATFORM defaults to offscreen)
 #include "catalogueloader.h"
-
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include "childrun.h"
 
 #include <algorithm>
 #include <chrono>
@@ -29,32 +26,13 @@ struct Sample
 Sample RunProbe(const std::string &path)
 {
     Sample sample;
-    int out[2];
-    if (pipe(out) != 0)
-        return sample;
     const auto start = std::chrono::steady_clock::now();
-    const pid_t pid = fork();
-    if (pid == 0) {
-        dup2(out[1], STDOUT_FILENO);
-        close(out[0]);
-        close(out[1]);
-        execl(path.c_str(), path.c_str(), static_cast<char *>(nullptr));
-        _exit(127);
-    }
-    close(out[1]);
-    std::string text;
-    char buffer[256];
-    for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;)
-        text.append(buffer, static_cast<std::size_t>(n));
-    close(out[0]);
-    int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
+    const ChildRun run = RunChild(path.c_str());
     const auto end = std::chrono::steady_clock::now();
     sample.Milliseconds = std::chrono::duration<double, std::milli>(end - start).count();
-    sample.PeakKiB = usage.ru_maxrss;
-    sample.WebEngine = text.find("webengine=1") != std::string::npos;
-    sample.Ok = WIFEXITED(status) && WEXITSTATUS(status) == 0 && text.find("webengine=") != std::string::npos;
+    sample.PeakKiB = run.Usage.ru_maxrss;
+    sample.WebEngine = run.Output.find("webengine=1") != std::string::npos;
+    sample.Ok = run.Succeeded() && run.Output.find("webengine=") != std::string::npos;
     return sample;
 }
 
