@@ -4,11 +4,8 @@
 #include "frmaboutlotto.h"
 #include "frmhelp.h"
 #include "frmmain.h"
-#include "messageboxes.h"
-#include "platform.h"
 #include "readablecolours.h"
-#include "settingsstore.h"
-#include "windowhub.h"
+#include "standins.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -20,20 +17,6 @@
 #include <memory>
 
 namespace {
-struct Quiet final : MessageBoxes, SettingsStore, EventPump, WindowHub
-{
-    void Inform(QWidget *, const QString &, const QString &) override {}
-    bool Ask(QWidget *, const QString &, const QString &) override { return false; }
-    // The Power Ball game, so that every box of the main window shows.
-    QString Read(const QString &, const QString &, const QString &) override { return QStringLiteral("3"); }
-    void Write(const QString &, const QString &, const QString &) override {}
-    void PumpOnce() override {}
-    void EndProgram() override {}
-    void ShowBrowser() override {}
-    void ShowAbout(QWidget *) override {}
-    void ShowHelp(QWidget *) override {}
-};
-
 // A dark theme as the desktop's platform theme hands it over (shades of Adwaita-dark).
 QPalette DarkPalette()
 {
@@ -50,7 +33,7 @@ QPalette DarkPalette()
 class TestContrast : public QObject
 {
     Q_OBJECT
-    Quiet m_quiet;
+    StandIns m_quiet;
     GameCatalogue m_catalogue;
     QTemporaryDir m_folder;
 
@@ -59,6 +42,7 @@ private slots:
     {
         QVERIFY(QDir::setCurrent(m_folder.path()));
         QVERIFY(WriteDefaultCatalogue());
+        m_quiet.saved = "GameName/Game=3"; // the Power Ball game, so that every box of the main window shows
     }
 
     // Every text shown in every window against its own background, as the control's palette has them.

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "globals.h"
-#include "messageboxes.h"
+#include "standins.h"
 
 #include <QApplication>
 #include <QDir>
@@ -9,13 +9,6 @@
 #include <QTimer>
 
 namespace {
-class SilentBoxes final : public MessageBoxes
-{
-public:
-    void Inform(QWidget *, const QString &, const QString &) override {}
-    bool Ask(QWidget *, const QString &, const QString &) override { return false; }
-};
-
 QList<QWidget *> Shown(const QString &objectName)
 {
     QList<QWidget *> found;
@@ -47,7 +40,7 @@ private slots:
     {
         QFETCH(QString, window);
         QFETCH(QString, steps);
-        SilentBoxes boxes;
+        StandIns boxes;
         Globals globals(boxes);
         QWidget editor;
         editor.setWindowModality(Qt::ApplicationModal);

@@ -2,7 +2,7 @@
 #include "appinfo.h"
 #include "frmaboutlotto.h"
 #include "sysinfoservices.h"
-#include "testdoubles.h"
+#include "standins.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -32,17 +32,16 @@ struct StandInSysInfo final : SysInfoServices
 class TestAbout final : public QObject
 {
     Q_OBJECT
-    CountingHub m_hub;
-    ScriptedBoxes m_boxes;
+    StandIns m_desk;
     StandInSysInfo m_sysInfo;
 
 private slots:
-    void init() { m_hub = {}, m_boxes = {}, m_sysInfo = {}; }
+    void init() { m_desk = {}, m_sysInfo = {}; }
 
     // Every text, then the link: it closes the box and opens the browser without the on-line prompt.
     void textsAndTheLink()
     {
-        QPointer about = new frmAboutLotto(m_hub, m_boxes, &m_sysInfo);
+        QPointer about = new frmAboutLotto(m_desk, m_desk, &m_sysInfo);
         QStringList texts{about->windowTitle(), about->findChild<QLabel *>("Label1")->toolTip()};
         for (const char *name :
              {"lblTitle", "lblVersion", "Label1", "lblDisclaimer", "cmdOK", "cmdSysInfo", "lblDescription"})
@@ -64,8 +63,7 @@ private slots:
         QTest::mouseClick(about->findChild<QLabel *>("Label1"), Qt::LeftButton);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!about); // the modal opener waits for the box to be destroyed
-        QCOMPARE(m_hub.browser, 1);
-        QCOMPARE(m_boxes.shown, QStringList());
+        QCOMPARE(m_desk.events, QStringList{"browser"});
     }
 
     void startSysInfo_data()
@@ -85,11 +83,11 @@ private slots:
     {
         QFETCH(QString, setup);
         m_sysInfo.setup = setup;
-        frmAboutLotto about(m_hub, m_boxes, &m_sysInfo);
+        frmAboutLotto about(m_desk, m_desk, &m_sysInfo);
         about.show();
         QTest::mouseClick(about.findChild<QPushButton *>("cmdSysInfo"), Qt::LeftButton);
-        m_boxes.shown.replaceInStrings("Drawsmith|System Information Is Unavailable At This Time", "unavailable");
-        QTEST(m_sysInfo.log + m_boxes.shown, "done");
+        m_desk.events.replaceInStrings("Drawsmith|System Information Is Unavailable At This Time", "unavailable");
+        QTEST(m_sysInfo.log + m_desk.events, "done");
         QVERIFY(about.isVisible());
     }
 };

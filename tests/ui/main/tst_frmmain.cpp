@@ -1,11 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "../userinput.h"
 #include "catalogueloader.h"
 #include "frmmain.h"
-#include "messageboxes.h"
-#include "platform.h"
-#include "settingsstore.h"
-#include "windowhub.h"
+#include "standins.h"
+#include "userinput.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -18,7 +15,6 @@
 #include <QTimer>
 #include <QtTest>
 
-#include <functional>
 #include <memory>
 #include <sys/stat.h>
 
@@ -34,42 +30,6 @@ const QString kGame = "Label1 LotGame " + kPicks + " Label2 txtLowPower txtHighP
                       "cmdStart cmpStop lblLow lblHigh lblLowPower lblHighPower lblOdds";
 const QString kRunControls = "lblProgress BarVal cmdStart cmpStop";
 
-// Logs boxes as "Title|Prompt|Answer" (answers from `script`), settings written, the end and windows opened.
-// Random: the fewest sets, slot j at (j + 0.5) / 7 of its range, the Power Ball at the middle of its own.
-struct Fakes final : MessageBoxes, SettingsStore, EventPump, RandomSource, WindowHub
-{
-    void Inform(QWidget *, const QString &text, const QString &head) override { events << head + '|' + text; }
-    bool Ask(QWidget *, const QString &text, const QString &head) override
-    {
-        events << head + '|' + text + (script.value(events.size()).endsWith("|Yes") ? "|Yes" : "|No");
-        return events.last().endsWith("|Yes");
-    }
-    QString Read(const QString &section, const QString &key, const QString &fallback) override
-    {
-        return saved.startsWith(section + '/' + key + '=') ? saved.section('=', 1) : fallback;
-    }
-    void Write(const QString &section, const QString &key, const QString &value) override
-    {
-        events << (saved = section + '/' + key + '=' + value);
-    }
-    void PumpOnce() override
-    {
-        if (++pumps == 1 && atFirstSet)
-            atFirstSet();
-        QCoreApplication::processEvents();
-    }
-    void EndProgram() override { events << "end"; }
-    void ReseedFromClock() override { next = 0; }
-    float Next() override { return next++ ? ((next - 2) % 8 == 7 ? .5f : ((next - 2) % 8 + .5f) / 7) : 0; }
-    void ShowBrowser() override { events << "browser"; }
-    void ShowAbout(QWidget *over) override { events << (over ? "modal about" : "about"); }
-    void ShowHelp(QWidget *over) override { events << (over ? "modal help" : "help"); }
-    QStringList script, events;
-    QString saved;
-    std::function<void()> atFirstSet;
-    int pumps = 0, next = 0;
-};
-
 void WriteCatalogue(const QByteArray &text)
 {
     QFile file(QStringLiteral("games.dat"));
@@ -83,7 +43,7 @@ class TestFrmMain : public QObject
 
     QTemporaryDir m_dir;
     GameCatalogue m_catalogue;
-    Fakes m_fakes;
+    StandIns m_fakes;
     std::unique_ptr<FrmMain> m_window;
 
     void Open(const QByteArray &file, const QString &saved, const QStringList &script = {})

@@ -6,12 +6,9 @@
 #include "frmhelp.h"
 #include "frmmain.h"
 #include "gameentry.h"
-#include "messageboxes.h"
 #include "odds.h"
-#include "platform.h"
-#include "settingsstore.h"
+#include "standins.h"
 #include "translations.h"
-#include "windowhub.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -24,20 +21,6 @@
 #include <memory>
 
 namespace {
-struct Fakes final : MessageBoxes, SettingsStore, EventPump, WindowHub
-{
-    void Inform(QWidget *, const QString &, const QString &title) override { informed << title; }
-    bool Ask(QWidget *, const QString &, const QString &) override { return false; }
-    QString Read(const QString &, const QString &, const QString &fallback) override { return fallback; }
-    void Write(const QString &, const QString &, const QString &) override {}
-    void PumpOnce() override {}
-    void EndProgram() override {}
-    void ShowBrowser() override {}
-    void ShowAbout(QWidget *) override {}
-    void ShowHelp(QWidget *) override {}
-    QStringList informed;
-};
-
 // Every text a user or an assistive tool meets in the window, in a fixed order; names are left out.
 QStringList Captions(QWidget *window)
 {
@@ -91,7 +74,7 @@ private slots:
     {
         QFETCH(QString, language);
         QFETCH(QString, window);
-        Fakes fakes;
+        StandIns fakes;
         const auto captions = [&] {
             GameCatalogue catalogue;
             FrmMain main(catalogue, fakes, fakes, fakes, fakes);
@@ -110,8 +93,8 @@ private slots:
         QCOMPARE(translated.size(), english.size());
         for (qsizetype i = 0; i < english.size(); ++i)
             QVERIFY2(translated[i] != english[i], qPrintable(english[i]));
-        QCOMPARE(fakes.informed.size(), window == "game editor" ? 2 : 0);
-        QCOMPARE(fakes.informed.value(1), fakes.informed.isEmpty() ? QString() : CoreText("Game Name Error"));
+        QCOMPARE(fakes.events.size(), window == "game editor" ? 2 : 0);
+        QCOMPARE(fakes.events.value(1).section('|', 0, 0), fakes.events.isEmpty() ? QString() : CoreText("Game Name Error"));
         QCOMPARE(QFileInfo(QStringLiteral("games.dat")).size(), 51);
     }
 

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Stands in for the desktop's services: logs each message box as "Title|Prompt" (a question
+// with "|Yes" or "|No": Yes when `script` holds "...|Yes" at that place in the log), each
+// setting written, the program's end and each window opened.
+#include "messageboxes.h"
+#include "pickgenerator.h"
+#include "platform.h"
+#include "settingsstore.h"
+#include "windowhub.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <QWidget>
+
+#include <functional>
+
+struct StandIns final : MessageBoxes, SettingsStore, EventPump, RandomSource, WindowHub
+{
+    void Inform(QWidget *, const QString &text, const QString &head) override { events << head + '|' + text; }
+    bool Ask(QWidget *, const QString &text, const QString &head) override
+    {
+        events << head + '|' + text + (script.value(events.size()).endsWith("|Yes") ? "|Yes" : "|No");
+        return events.last().endsWith("|Yes");
+    }
+    QString Read(const QString &section, const QString &key, const QString &fallback) override
+    {
+        return saved.startsWith(section + '/' + key + '=') ? saved.section('=', 1) : fallback;
+    }
+    void Write(const QString &section, const QString &key, const QString &value) override
+    {
+        events << (saved = section + '/' + key + '=' + value);
+    }
+    void PumpOnce() override
+    {
+        if (++pumps == 1 && atFirstSet)
+            atFirstSet();
+        QCoreApplication::processEvents();
+    }
+    void EndProgram() override { events << "end"; }
+    // The fewest sets, slot j at (j + 0.5) / 7 of its range, the Power Ball at the middle of its own.
+    void ReseedFromClock() override { next = 0; }
+    float Next() override { return next++ ? ((next - 2) % 8 == 7 ? .5f : ((next - 2) % 8 + .5f) / 7) : 0; }
+    void ShowBrowser() override { events << "browser"; }
+    void ShowAbout(QWidget *over) override { events << (over ? "about over " + over->objectName() : "about"); }
+    void ShowHelp(QWidget *over) override { events << (over ? "help over " + over->objectName() : "help"); }
+    QStringList script, events;
+    QString saved; // "Section/key=value"
+    std::function<void()> atFirstSet;
+    int pumps = 0, next = 0;
+};
