@@ -3,24 +3,40 @@
 #include "catalogueloader.h"
 #include "coretext.h"
 #include "filetexts.h"
+#include "frmaboutlotto.h"
 #include "frmhelp.h"
 #include "frmmain.h"
 #include "gameentry.h"
 #include "odds.h"
+#include "readablecolours.h"
 #include "standins.h"
 #include "translations.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <QtTest>
 
 #include <memory>
 
 namespace {
+// A dark theme as the desktop's platform theme hands it over (shades of Adwaita-dark).
+QPalette DarkPalette()
+{
+    QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x35, 0x35, 0x35));
+    for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        dark.setColor(role, QColor(0xee, 0xee, 0xec));
+    dark.setColor(QPalette::Base, QColor(0x2d, 0x2d, 0x2d));
+    dark.setColor(QPalette::ToolTipBase, QColor(0x26, 0x26, 0x26));
+    dark.setColor(QPalette::ToolTipText, Qt::white);
+    return dark;
+}
 // Every text a user or an assistive tool meets in the window, in a fixed order; names are left out.
 QStringList Captions(QWidget *window)
 {
@@ -47,13 +63,36 @@ QStringList Captions(QWidget *window)
 }
 } // namespace
 
-class TestTranslations : public QObject
+// The windows as users on other desktops meet them: in their language, in a dark theme.
+class TestDesktop : public QObject
 {
     Q_OBJECT
     QTemporaryDir m_dir;
+    GameCatalogue m_catalogue;
+    StandIns m_desk;
+
+    // Main window on a Power Ball game; the editor after Add, the name left untitled, Power Ball on; help; About.
+    std::vector<std::unique_ptr<QWidget>> OpenWindows()
+    {
+        m_desk = {};
+        m_desk.saved = "GameName/Game=1";
+        std::vector<std::unique_ptr<QWidget>> windows;
+        auto *main = new FrmMain(m_catalogue, m_desk, m_desk, m_desk, m_desk);
+        main->Load();
+        windows.emplace_back(main);
+        auto *editor = new AddGame(m_catalogue, m_desk, m_desk);
+        windows.emplace_back(editor);
+        windows.emplace_back(new frmHelp(m_desk, m_desk));
+        windows.emplace_back(new frmAboutLotto(m_desk, m_desk));
+        for (const auto &window : windows)
+            window->show();
+        editor->findChild<QCheckBox *>("IsPowerBall")->click();
+        editor->findChild<QPushButton *>("cmdSave")->click();
+        return windows;
+    }
 
 private slots:
-    void init()
+    void initTestCase()
     {
         QVERIFY(QDir::setCurrent(m_dir.path()));
         QFile file(QStringLiteral("games.dat"));
@@ -62,40 +101,57 @@ private slots:
     void cleanup() { InstallTranslations(QLocale::c()); }
 
     // A text left out of tr() or out of the translation stays English; the placeholder name stays refused.
-    void everyCaptionTranslated_data()
+    // Every text shown against its own background, as the control's palette has them, reads in every theme.
+    void windows_data()
     {
+        QTest::addColumn<QString>("palette");
         QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("window");
-        for (const char *language : {"de", "es"})
-            for (const char *window : {"main window", "game editor", "help window"})
-                QTest::addRow("%s %s", window, language) << language << window;
+        QTest::newRow("light, English") << "light" << "en";
+        QTest::newRow("dark, German") << "dark" << "de";
+        QTest::newRow("switched to dark, Spanish") << "dark later" << "es"; // made under light, then switched
     }
-    void everyCaptionTranslated()
+    void windows()
     {
+        QFETCH(QString, palette);
         QFETCH(QString, language);
-        QFETCH(QString, window);
-        StandIns fakes;
-        const auto captions = [&] {
-            GameCatalogue catalogue;
-            FrmMain main(catalogue, fakes, fakes, fakes, fakes);
-            main.Load();
-            if (window == "game editor") {
-                AddGame editor(catalogue, fakes, fakes);
-                editor.show();
-                QTest::mouseClick(editor.findChild<QPushButton *>(QStringLiteral("cmdSave")), Qt::LeftButton);
-                return Captions(&editor);
-            }
-            return window == "help window" ? Captions(std::make_unique<frmHelp>(fakes, fakes).get()) : Captions(&main);
+        QApplication::setPalette(palette == "dark" ? DarkPalette() : QApplication::style()->standardPalette());
+        const auto captions = [](const std::vector<std::unique_ptr<QWidget>> &windows) {
+            QStringList texts; // About's names and notice read the same in every language
+            for (const auto &window : windows)
+                texts << (window->objectName() == "frmAboutLotto" ? QStringList() : Captions(window.get()));
+            return texts;
         };
-        const QStringList english = captions();
+        const QStringList english = captions(OpenWindows());
         QCOMPARE(InstallTranslations(QLocale(language)), language);
-        const QStringList translated = captions();
+        const auto windows = OpenWindows();
+        const QStringList translated = captions(windows);
         QCOMPARE(translated.size(), english.size());
-        for (qsizetype i = 0; i < english.size(); ++i)
+        for (qsizetype i = 0; i < english.size() && language != "en"; ++i)
             QVERIFY2(translated[i] != english[i], qPrintable(english[i]));
-        QCOMPARE(fakes.events.size(), window == "game editor" ? 2 : 0);
-        QCOMPARE(fakes.events.value(1).section('|', 0, 0), fakes.events.isEmpty() ? QString() : CoreText("Game Name Error"));
+        QCOMPARE(m_desk.events.size(), 1);
+        QCOMPARE(m_desk.events.value(0).section('|', 0, 0), CoreText("Game Name Error"));
         QCOMPARE(QFileInfo(QStringLiteral("games.dat")).size(), 51);
+
+        if (palette == "dark later") {
+            QApplication::setPalette(DarkPalette());
+            QCoreApplication::processEvents(); // the windows hear of it by events
+        }
+        int checked = 0;
+        for (const auto &window : windows)
+            for (QWidget *control : window->findChildren<QWidget *>()) {
+                const bool document = qobject_cast<QTextEdit *>(control);
+                if ((!control->property("text").isValid() && !document) || !control->isVisible())
+                    continue;
+                const QPalette colours = control->palette();
+                const double ratio =
+                    ContrastRatio(colours.color(document ? QPalette::Text : control->foregroundRole()),
+                                  colours.color(document ? QPalette::Base : control->backgroundRole()));
+                QVERIFY2(ratio >= kReadableRatio, qPrintable(QStringLiteral("%1 %2: contrast %3:1")
+                                                                 .arg(window->objectName(), control->objectName())
+                                                                 .arg(ratio, 0, 'f', 2)));
+                ++checked;
+            }
+        QVERIFY(checked > 40);
     }
 
     // The language follows the locale; the standard buttons come from Qt's own translations.
@@ -162,5 +218,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestTranslations)
-#include "tst_translations.moc"
+QTEST_MAIN(TestDesktop)
+#include "tst_desktop.moc"
