@@ -2,12 +2,10 @@
 #include "addgame.h"
 #include "catalogueloader.h"
 #include "coretext.h"
-#include "filetexts.h"
 #include "frmaboutlotto.h"
 #include "frmhelp.h"
 #include "frmmain.h"
-#include "gameentry.h"
-#include "odds.h"
+#include "globals.h"
 #include "readablecolours.h"
 #include "standins.h"
 #include "translations.h"
@@ -21,6 +19,7 @@
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTextEdit>
+#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -61,10 +60,19 @@ QStringList Captions(QWidget *window)
         add(action->text());
     return texts;
 }
+QList<QWidget *> Shown(const QString &objectName)
+{
+    QList<QWidget *> found;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->objectName() == objectName && window->isVisible())
+            found << window;
+    return found;
+}
 } // namespace
 
-// The windows as users on other desktops meet them: in their language, in a dark theme.
-class TestDesktop : public QObject
+// The windows as users on other desktops meet them (in their language, in a dark theme), and as the
+// program opens them.
+class TestApp : public QObject
 {
     Q_OBJECT
     QTemporaryDir m_dir;
@@ -128,8 +136,9 @@ private slots:
         QCOMPARE(translated.size(), english.size());
         for (qsizetype i = 0; i < english.size() && language != "en"; ++i)
             QVERIFY2(translated[i] != english[i], qPrintable(english[i]));
-        QCOMPARE(m_desk.events.size(), 1);
-        QCOMPARE(m_desk.events.value(0).section('|', 0, 0), CoreText("Game Name Error"));
+        // The editor's message, made by the core in English, in the user's language.
+        QCOMPARE(m_desk.events, QStringList{CoreText("Game Name Error") + '|' + CoreText("Give Your New Game a New Name!")});
+        QCOMPARE(m_desk.events.value(0) == "Game Name Error|Give Your New Game a New Name!", language == "en");
         QCOMPARE(QFileInfo(QStringLiteral("games.dat")).size(), 51);
 
         if (palette == "dark later") {
@@ -181,42 +190,72 @@ private slots:
         QTEST(shown.join(" | "), "shown");
     }
 
-    // The core's messages (so that a changed wording shows here) and the windows' file messages:
-    // translated in every language, their variable part kept.
-    void messagesTranslated()
+    void opening_data()
     {
-        std::vector<GameRecord> games;
-        const std::string badValue = ParseCatalogue("A,6,x y,9,0,0\r\n", games).Message();
-        QList<std::pair<std::string, QString>> core{{FormatOdds(13983816), "13983816"}, {badValue, "\"x y\""},
-                                                    {ParseCatalogue("A,6,1\r\n", games).Message(), "1"}};
-        for (const GameEntry &entry : {GameEntry{"Untitled Game", "6", "1", "50", false, "1", "48"},
-                                       GameEntry{"Mini", "6", "1", "8", false, "1", "48"},
-                                       GameEntry{"Mini", "6", "1", "50", true, "1", "2"}}) {
-            const std::optional<EntryProblem> problem = CheckGameEntry(entry, true, false);
-            QVERIFY(problem);
-            core << std::pair{problem->Prompt, QString()} << std::pair{problem->Title, QString()};
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("steps"); // "beside", "modal" (over a modal editor) or "close", apart by blanks
+        QTest::addColumn<QString>("seen");  // after each step: windows shown, "modal" when it takes the input
+        for (const char *window : {"frmAboutLotto", "frmHelp"}) {
+            QTest::addRow("%s twice, closed, again", window) << window << "beside beside close beside" << "1 1 0 1";
+            // A window open beside the others was only raised for the modal editor, and stayed blocked behind it.
+            QTest::addRow("%s beside, then modal", window) << window << "beside modal" << "1 1 modal, then 0";
         }
-        const QList<Status> files{Status::Failure(FileProblem::ReadOnly, "/tmp/g.dat"),
-                                  Status::Failure(FileProblem::Unreadable, "/tmp/g.dat", 0, badValue)};
-        QStringList english;
-        for (const Status &file : files)
-            english << FileFailureText(file);
-        for (const char *language : {"de", "es"}) {
-            InstallTranslations(QLocale(QString::fromLatin1(language)));
-            for (const auto &[text, part] : core) {
-                const QString translated = CoreText(text);
-                QVERIFY2(translated != QString::fromStdString(text) && translated.contains(part), text.c_str());
+        QTest::newRow("help modal") << "frmHelp" << "modal beside" << "1 modal, then 0 1";
+    }
+    void opening()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, steps);
+        StandIns boxes;
+        Globals globals(boxes);
+        QWidget editor;
+        editor.setWindowModality(Qt::ApplicationModal);
+        QStringList seen;
+        for (const QString &step : steps.split(' ')) {
+            if (step == "close") {
+                QPointer<QWidget> closed = Shown(window).value(0);
+                closed->close();
+                QTRY_VERIFY(closed.isNull()); // closing unloads it
+                seen << QString::number(Shown(window).size());
+                continue;
             }
-            for (qsizetype i = 0; i < files.size(); ++i) {
-                const QString translated = FileFailureText(files[i]);
-                for (const QString &line : english[i].split('\n'))
-                    QVERIFY2(!translated.split('\n').contains(line) && translated.contains("/tmp/g.dat") &&
-                                 !translated.contains(QString::fromStdString(badValue)),
-                             qPrintable(translated));
+            QWidget *over = step == "modal" ? &editor : nullptr;
+            if (over) {
+                editor.show();
+                QTimer::singleShot(0, &editor, [&] {
+                    const QWidget *modal = QApplication::activeModalWidget();
+                    seen << QString::number(Shown(window).size()) +
+                                (modal && modal->objectName() == window ? " modal" : "");
+                    for (QWidget *shown : Shown(window))
+                        shown->close();
+                });
+            }
+            window == "frmHelp" ? globals.ShowHelp(over) : globals.ShowAbout(over);
+            if (over) {
+                editor.hide();
+                seen.last() += ", then " + QString::number(Shown(window).size());
+            } else {
+                seen << QString::number(Shown(window).size());
             }
         }
+        QTEST(seen.join(QLatin1Char(' ')), "seen");
+    }
+
+    // An install moved to another prefix still finds its plugin from the program's folder.
+    void pluginFoundFromTheInstalledProgram()
+    {
+        QTemporaryDir prefix;
+        const QString plugin = prefix.filePath(QStringLiteral(INSTALLED_PLUGIN_DIR "/drawsmith_browser.so"));
+        QVERIFY(QDir().mkpath(QFileInfo(plugin).path()));
+        QVERIFY(QFile(plugin).open(QIODevice::WriteOnly));
+        QVERIFY(QDir().mkpath(prefix.filePath(QStringLiteral(INSTALLED_GAMES_DIR))));
+        QStringList found;
+        for (const QString &path : BrowserPluginPaths(prefix.filePath(QStringLiteral(INSTALLED_GAMES_DIR))))
+            if (QFileInfo(path + ".so").canonicalFilePath() == QFileInfo(plugin).canonicalFilePath())
+                found << path;
+        QCOMPARE(found.size(), 1);
     }
 };
 
-QTEST_MAIN(TestDesktop)
-#include "tst_desktop.moc"
+QTEST_MAIN(TestApp)
+#include "tst_app.moc"
