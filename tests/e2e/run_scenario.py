@@ -3,6 +3,7 @@
 """Drives the real program through the accessibility bus: first start, a run, the editor, the browser.
 usage, under a display and a private session bus: run_scenario.py <path of the drawsmith program>"""
 
+import contextlib
 import os
 import pathlib
 import signal
@@ -100,20 +101,18 @@ class Program:
     """The program under test in its own process group, always killed at the end."""
 
     def __init__(self, executable, workdir, env, log_path):
-        self.command = dict(args=[executable], cwd=workdir, env=env, stdin=subprocess.DEVNULL,
-                            stderr=subprocess.STDOUT, start_new_session=True)
-        self.log_path = log_path
+        self.command, self.log_path = [executable], log_path
+        self.options = dict(cwd=workdir, env=env, stdin=subprocess.DEVNULL, stderr=subprocess.STDOUT,
+                            start_new_session=True)
 
     def __enter__(self):
         with open(self.log_path, "ab") as log:
-            self.process = subprocess.Popen(stdout=log, **self.command)
+            self.process = subprocess.Popen(self.command, stdout=log, **self.options)
         return self
 
     def __exit__(self, *exc):
-        try:
+        with contextlib.suppress(ProcessLookupError):
             os.killpg(self.process.pid, signal.SIGKILL)  # the browser's helper processes go with it
-        except ProcessLookupError:
-            pass
         self.process.wait()
 
     def application(self):
@@ -187,11 +186,8 @@ def scenario(program, games):
     yield f"Visit The Web Site, Yes: the browser opens as {browser[0].name!r}"
 
     press(find_one(frame, PUSH, "Exit"), ends_program=True)
-    try:
-        code = program.process.wait(TIMEOUT)
-    except subprocess.TimeoutExpired:
-        raise StepFailed(f"the program did not end within {TIMEOUT:.0f} s after Exit") from None
-    expect(code == 0, f"Exit ended the program with code {code}")
+    wait_for("the program to end after Exit", lambda: program.process.poll() is not None)
+    expect(program.process.returncode == 0, f"Exit ended the program with code {program.process.returncode}")
     yield "Exit ends the program with status 0"
 
 
