@@ -11,7 +11,6 @@
 Q_DECLARE_METATYPE(PickRanges)
 
 namespace {
-
 // clang-format off
 // The window's side of a run: ranges, a scripted random source (throwing once it runs out), a hook log.
 struct Window final : RangeSource, RandomSource, PickObserver
@@ -30,7 +29,6 @@ struct Window final : RangeSource, RandomSource, PickObserver
     void ShowPowerBall(long long number) override { log << "P" + QString::number(number); }
     void EndRun() override { log << "end"; }
 };
-
 } // namespace
 
 class TestPicks : public QObject
@@ -62,8 +60,7 @@ private slots:
         Window window;
         QFETCH(PickRanges, ranges);
         QFETCH(QList<float>, script);
-        window.ranges = ranges;
-        window.script = script;
+        std::tie(window.ranges, window.script) = std::tie(ranges, script);
         PickGenerator generator(&window);
         window.onPump = [&] { generator.RequestStop(); };
         generator.Run(window, window);
