@@ -97,44 +97,30 @@ def window(app, title):
     return wait_for(f"the window {title!r}", lambda: next(iter(windows(app, lambda name: name == title)), None))
 
 
-class Program:
+@contextlib.contextmanager
+def running(executable, workdir, env, log_path):
     """The program under test in its own process group, always killed at the end."""
-
-    def __init__(self, executable, workdir, env, log_path):
-        self.command, self.log_path = [executable], log_path
-        self.options = dict(cwd=workdir, env=env, stdin=subprocess.DEVNULL, stderr=subprocess.STDOUT,
-                            start_new_session=True)
-
-    def __enter__(self):
-        with open(self.log_path, "ab") as log:
-            self.process = subprocess.Popen(self.command, stdout=log, **self.options)
-        return self
-
-    def __exit__(self, *exc):
+    with open(log_path, "ab") as log:
+        process = subprocess.Popen([executable], cwd=workdir, env=env, stdin=subprocess.DEVNULL, stdout=log,
+                                   stderr=subprocess.STDOUT, start_new_session=True)
+    try:
+        yield process
+    finally:
         with contextlib.suppress(ProcessLookupError):
-            os.killpg(self.process.pid, signal.SIGKILL)  # the browser's helper processes go with it
-        self.process.wait()
+            os.killpg(process.pid, signal.SIGKILL)  # the browser's helper processes go with it
+        process.wait()
 
-    def application(self):
-        """The program's application object on the accessibility bus."""
-        retries = [3]
 
-        def probe():
-            if self.process.poll() is not None:
-                # A virtual display still coming up now and then turns the first client away.
-                expect(retries[0] > 0 and b"could not connect to display" in open(self.log_path, "rb").read(),
-                       f"the program ended with code {self.process.returncode} before it showed")
-                retries[0] -= 1
-                time.sleep(1)
-                self.__enter__()
-                return None
-            desktop = pyatspi.Registry.getDesktop(0)
-            for app in (desktop.getChildAtIndex(i) for i in range(desktop.childCount)):
-                if app is not None and app.get_process_id() == self.process.pid:
-                    app.set_cache_mask(Atspi.Cache.NONE)  # always ask the program, never a cached text
-                    return app
-            return None
-        return wait_for("the program on the accessibility bus", probe)
+def application(process):
+    """The program's application object on the accessibility bus."""
+    def probe():
+        expect(process.poll() is None, f"the program ended with code {process.returncode} before it showed")
+        desktop = pyatspi.Registry.getDesktop(0)
+        for app in (desktop.getChildAtIndex(i) for i in range(desktop.childCount)):
+            if app is not None and app.get_process_id() == process.pid:
+                app.set_cache_mask(Atspi.Cache.NONE)  # always ask the program, never a cached text
+                return app
+    return wait_for("the program on the accessibility bus", probe)
 
 
 DEFAULT_CATALOGUE = (b"California Lotto, 6, 1, 51, 0, 0\r\nFloriday Lotto, 6, 1, 53, 0, 0\r\n"
@@ -149,7 +135,7 @@ def text_of(acc):
 
 
 def scenario(program, games):
-    app = program.application()
+    app = application(program)
     press(find_one(window(app, "Data File Not Found!"), PUSH, "Yes"))
     wait_for("the default catalogue", lambda: games.exists() and games.read_bytes() == DEFAULT_CATALOGUE)
     frame = window(app, "Drawsmith")
@@ -186,8 +172,8 @@ def scenario(program, games):
     yield f"Visit The Web Site, Yes: the browser opens as {browser[0].name!r}"
 
     press(find_one(frame, PUSH, "Exit"), ends_program=True)
-    wait_for("the program to end after Exit", lambda: program.process.poll() is not None)
-    expect(program.process.returncode == 0, f"Exit ended the program with code {program.process.returncode}")
+    wait_for("the program to end after Exit", lambda: program.poll() is not None)
+    expect(program.returncode == 0, f"Exit ended the program with code {program.returncode}")
     yield "Exit ends the program with status 0"
 
 
@@ -203,7 +189,7 @@ def main():
         env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
                    XDG_CONFIG_HOME=str(root / "config"), XDG_RUNTIME_DIR=str(root / "runtime"))
         try:
-            with Program(os.path.abspath(sys.argv[1]), root / "work", env, root / "program.log") as program:
+            with running(os.path.abspath(sys.argv[1]), root / "work", env, root / "program.log") as program:
                 for passed, step in enumerate(scenario(program, root / "work" / "games.dat"), 1):
                     print(f"ok {passed} - {step}", flush=True)
         except Exception as error:
