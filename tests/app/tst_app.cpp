@@ -206,39 +206,34 @@ private slots:
     {
         QFETCH(QString, window);
         QFETCH(QString, steps);
-        StandIns boxes;
-        Globals globals(boxes);
+        Globals globals(m_desk);
         QWidget editor;
         editor.setWindowModality(Qt::ApplicationModal);
         QStringList seen;
+        const auto count = [&] { return QString::number(Shown(window).size()); };
         for (const QString &step : steps.split(' ')) {
+            QWidget *over = step == "modal" ? &editor : nullptr;
             if (step == "close") {
                 QPointer<QWidget> closed = Shown(window).value(0);
                 closed->close();
                 QTRY_VERIFY(closed.isNull()); // closing unloads it
-                seen << QString::number(Shown(window).size());
+                seen << count();
                 continue;
             }
-            QWidget *over = step == "modal" ? &editor : nullptr;
             if (over) {
                 editor.show();
-                QTimer::singleShot(0, &editor, [&] {
+                QTimer::singleShot(0, &editor, [&] { // while the opening waits for the modal window
                     const QWidget *modal = QApplication::activeModalWidget();
-                    seen << QString::number(Shown(window).size()) +
-                                (modal && modal->objectName() == window ? " modal" : "");
+                    seen << count() + (modal && modal->objectName() == window ? " modal, then" : ", then");
                     for (QWidget *shown : Shown(window))
                         shown->close();
                 });
             }
             window == "frmHelp" ? globals.ShowHelp(over) : globals.ShowAbout(over);
-            if (over) {
-                editor.hide();
-                seen.last() += ", then " + QString::number(Shown(window).size());
-            } else {
-                seen << QString::number(Shown(window).size());
-            }
+            editor.hide();
+            seen << count();
         }
-        QTEST(seen.join(QLatin1Char(' ')), "seen");
+        QTEST(seen.join(' '), "seen");
     }
 
     // An install moved to another prefix still finds its plugin from the program's folder.
