@@ -10,17 +10,8 @@
 #include "standins.h"
 #include "translations.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLibraryInfo>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QStyle>
-#include <QTemporaryDir>
-#include <QTextEdit>
-#include <QTimer>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <memory>
 

@@ -3,13 +3,7 @@
 #include "gameentry.h"
 #include "safefile.h"
 
-#include <QDirIterator>
-#include <QMap>
-#include <QSet>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtTest>
 
 #include <algorithm>
 #include <csignal>

@@ -10,9 +10,7 @@
 #include "settingsstore.h"
 #include "windowhub.h"
 
-#include <QCoreApplication>
-#include <QStringList>
-#include <QWidget>
+#include <QtWidgets>
 
 #include <functional>
 

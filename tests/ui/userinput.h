@@ -4,11 +4,8 @@
 // Input as a user's arrives: keys through the window to whatever has the focus (or a
 // shortcut), and a wheel to the control under the pointer, spontaneous as the window
 // system's, so that Qt may move the focus with it.
-#include <QApplication>
-#include <QKeySequence>
-#include <QTest>
-#include <QWheelEvent>
-#include <QWidget>
+#include <QtTest>
+#include <QtWidgets>
 
 inline void PressKey(QWidget *window, const QString &name) // "Tab", "Alt+X"
 {

@@ -5,13 +5,8 @@
 #include "sysinfoservices.h"
 #include "standins.h"
 
-#include <QLabel>
-#include <QMenuBar>
-#include <QPushButton>
-#include <QRegularExpression>
-#include <QTest>
-#include <QTextBlock>
-#include <QTextBrowser>
+#include <QtTest>
+#include <QtWidgets>
 
 #include <stdexcept>
 

@@ -2,21 +2,10 @@
 #include "frmlottobrowser.h"
 #include "twips.h"
 
-#include <QAccessible>
-#include <QApplication>
-#include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QSignalSpy>
-#include <QTcpServer>
-#include <QTcpSocket>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <QToolBar>
 #include <QWebEngineView>
+#include <QtNetwork>
+#include <QtTest>
+#include <QtWidgets>
 
 // One window and one loopback server serve all cases, each starting and ending idle. Every path is
 // a page titled "Page <path>"; a held path is answered only on Release(), so its load stays unfinished.

@@ -5,14 +5,8 @@
 #include "updown.h"
 #include "userinput.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenuBar>
-#include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
 namespace {
 const QByteArray kGames(kDefaultCatalogue.data(), qsizetype(kDefaultCatalogue.size())); // the six defaults

@@ -4,16 +4,8 @@
 #include "standins.h"
 #include "userinput.h"
 
-#include <QApplication>
-#include <QClipboard>
-#include <QComboBox>
-#include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
-#include <QTemporaryDir>
-#include <QTextDocument>
-#include <QTimer>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <memory>
 #include <sys/stat.h>

@@ -2,12 +2,7 @@
 #include "messageboxes.h"
 #include "settingsstore.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QProcess>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtTest>
 
 namespace {
 struct Boxes final : MessageBoxes
