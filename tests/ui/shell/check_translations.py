@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """usage: check_translations.py LUPDATE SOURCE_DIR. Every message of every language translated, the .ts
-files up to date, placeholders, line breaks, access keys and end blanks kept, access keys kept apart."""
+files up to date, placeholders, line breaks and access keys kept, access keys kept apart."""
 import re
 import shutil
 import subprocess
@@ -43,8 +43,6 @@ def problems_of(language, current, committed):
             problems.append(f"{where}: line breaks differ in {translation!r}")
         if (access_key(source) is None) != (access_key(translation) is None):
             problems.append(f"{where}: access key lost or added in {translation!r}")
-        if (source != source.rstrip()) != (translation != translation.rstrip()):
-            problems.append(f"{where}: end blank differs in {translation!r}")
         by_context.setdefault(context, []).append((source, translation))
     for context, pairs in by_context.items():
         keyed = [(s, t) for s, t in pairs if access_key(s) and access_key(t)]
