@@ -231,12 +231,11 @@ private slots:
     void pluginFoundFromTheInstalledProgram()
     {
         QTemporaryDir prefix;
-        const QString plugin = prefix.filePath(QStringLiteral(INSTALLED_PLUGIN_DIR "/drawsmith_browser.so"));
-        QVERIFY(QDir().mkpath(QFileInfo(plugin).path()));
-        QVERIFY(QFile(plugin).open(QIODevice::WriteOnly));
-        QVERIFY(QDir().mkpath(prefix.filePath(QStringLiteral(INSTALLED_GAMES_DIR))));
+        QFile plugin(prefix.filePath(INSTALLED_PLUGIN_DIR "/drawsmith_browser.so"));
+        QVERIFY(QDir(prefix.path()).mkpath(INSTALLED_PLUGIN_DIR) && QDir(prefix.path()).mkpath(INSTALLED_GAMES_DIR));
+        QVERIFY(plugin.open(QIODevice::WriteOnly));
         QStringList found;
-        for (const QString &path : BrowserPluginPaths(prefix.filePath(QStringLiteral(INSTALLED_GAMES_DIR))))
+        for (const QString &path : BrowserPluginPaths(prefix.filePath(INSTALLED_GAMES_DIR)))
             if (QFileInfo(path + ".so").canonicalFilePath() == QFileInfo(plugin).canonicalFilePath())
                 found << path;
         QCOMPARE(found.size(), 1);

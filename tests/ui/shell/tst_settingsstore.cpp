@@ -1,17 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "messageboxes.h"
 #include "settingsstore.h"
+#include "standins.h"
 
 #include <QtTest>
-
-namespace {
-struct Boxes final : MessageBoxes
-{
-    void Inform(QWidget *, const QString &, const QString &) override { ++informed; }
-    bool Ask(QWidget *, const QString &, const QString &) override { return false; }
-    int informed = 0;
-};
-} // namespace
 
 class TestSettingsStore : public QObject
 {
@@ -55,12 +46,12 @@ private slots:
         qputenv("F", file.toLocal8Bit());
         QVERIFY(file.startsWith(config.path()) && QDir().mkpath(config.filePath("Drawsmith")));
         QCOMPARE(QProcess::execute("sh", {"-ec", setup}), 0);
-        Boxes boxes;
+        StandIns boxes;
         FileSettingsStore store(&boxes);
         QTEST(store.Read("GameName", "Game", "0"), "read");
         store.Write("GameName", "Game", "4");
         store.Write("GameName", "Game", "5");
-        QTEST(boxes.informed, "reports");
+        QTEST(int(boxes.events.size()), "reports");
         QFile in(file);
         QTEST(QFileInfo(in).isFile() && in.open(QFile::ReadOnly) ? in.readAll() : QByteArray(), "after");
     }
