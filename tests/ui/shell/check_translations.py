@@ -17,40 +17,27 @@ def access_key(text):
 
 
 def messages(path):
-    found = {}
-    for context in ET.parse(path).getroot().iter("context"):
-        name = context.findtext("name")
-        for message in context.iter("message"):
-            translation = message.find("translation")
-            found[(name, message.findtext("source"))] = (translation.text or "", translation.get("type"))
-    return found
+    return {(context.findtext("name"), message.findtext("source")): message.find("translation")
+            for context in ET.parse(path).getroot().iter("context") for message in context.iter("message")}
 
 
 def problems_of(language, current, committed):
-    problems = []
-    if set(current) != set(committed):
-        changed = sorted(set(current) ^ set(committed))
-        problems.append(f"out of date with the sources (run the update_translations target): {changed[:5]}")
-    by_context = {}
-    for (context, source), (translation, kind) in current.items():
-        where = f"{language} {context}: {source!r}"
-        if kind or not translation.strip():
-            problems.append(f"{where} is {kind or 'empty'}")
+    changed = sorted(set(current) ^ set(committed))[:5]
+    problems = [f"out of date with the sources (run the update_translations target): {changed}"] if changed else []
+    keys = {}
+    for (context, source), element in current.items():
+        translation, where = element.text or "", f"{language} {context}: {source!r}"
+        if element.get("type") or not translation.strip():
+            problems.append(f"{where} is {element.get('type') or 'empty'}")
             continue
-        if sorted(re.findall(r"%\d", source)) != sorted(re.findall(r"%\d", translation)):
-            problems.append(f"{where}: placeholders differ in {translation!r}")
-        if source.count("\n") != translation.count("\n"):
-            problems.append(f"{where}: line breaks differ in {translation!r}")
-        if (access_key(source) is None) != (access_key(translation) is None):
-            problems.append(f"{where}: access key lost or added in {translation!r}")
-        by_context.setdefault(context, []).append((source, translation))
-    for context, pairs in by_context.items():
-        keyed = [(s, t) for s, t in pairs if access_key(s) and access_key(t)]
-        for i, (s1, t1) in enumerate(keyed):
-            for s2, t2 in keyed[i + 1:]:
-                if access_key(s1) != access_key(s2) and access_key(t1) == access_key(t2):
-                    problems.append(f"{language} {context}: {t1!r} and {t2!r} share an access key")
-    return problems
+        for what, of in (("placeholders", lambda t: sorted(re.findall(r"%\d", t))),
+                         ("line breaks", lambda t: t.count("\n")), ("access keys", lambda t: access_key(t) is None)):
+            if of(source) != of(translation):
+                problems.append(f"{where}: {what} differ in {translation!r}")
+        if access_key(source) and access_key(translation):
+            keys.setdefault((context, access_key(translation)), set()).add(access_key(source))
+    return problems + [f"{language} {context}: two access keys became {key!r}"
+                       for (context, key), sources in keys.items() if len(sources) > 1]
 
 
 def main():
@@ -60,18 +47,12 @@ def main():
         return print(f"missing translations: found {committed}") or 1
     problems = []
     with tempfile.TemporaryDirectory() as temp:
-        fresh = [Path(temp) / path.name for path in committed]
+        fresh = [Path(shutil.copy(path, temp)) for path in committed]
+        subprocess.run([lupdate, "-silent", "-no-obsolete", "-locations", "none", str(source_dir / "src" / "ui"),
+                        str(source_dir / "src" / "app"), "-ts", *map(str, fresh)], check=True)
         for path, copy in zip(committed, fresh):
-            shutil.copy(path, copy)
-        subprocess.run([lupdate, "-silent", "-no-obsolete", "-locations", "none",
-                        str(source_dir / "src" / "ui"), str(source_dir / "src" / "app"),
-                        "-ts", *map(str, fresh)], check=True)
-        for path, copy in zip(committed, fresh):
-            language = path.stem.split("_", 1)[1]
-            problems += problems_of(language, messages(copy), messages(path))
-    for problem in problems:
-        print(problem)
-    print(f"{len(committed)} languages checked, {len(problems)} problems")
+            problems += problems_of(path.stem.split("_", 1)[1], messages(copy), messages(path))
+    print("\n".join(problems + [f"{len(committed)} languages checked, {len(problems)} problems"]))
     return 1 if problems else 0
 
 
