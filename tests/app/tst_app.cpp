@@ -7,6 +7,7 @@
 #include "frmmain.h"
 #include "globals.h"
 #include "readablecolours.h"
+#include "safefile.h"
 #include "standins.h"
 #include "translations.h"
 
@@ -94,8 +95,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(QDir::setCurrent(m_dir.path()));
-        QFile file(QStringLiteral("games.dat"));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("Seven Up, 7, 100, 106, 0, 0\r\nBig Ball,5,1,49,1,42\r\n"));
+        QVERIFY(ReplaceFile("games.dat", "Seven Up, 7, 100, 106, 0, 0\r\nBig Ball,5,1,49,1,42\r\n"));
     }
     void cleanup() { InstallTranslations(QLocale::c()); }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "addgame.h"
 #include "catalogueloader.h"
+#include "safefile.h"
 #include "standins.h"
 #include "updown.h"
 #include "userinput.h"
@@ -160,9 +161,7 @@ private slots:
         QFETCH(QByteArray, file);
         QTemporaryDir dir;
         QVERIFY(QDir::setCurrent(dir.path()));
-        QFile out(QStringLiteral("games.dat"));
-        QVERIFY(out.open(QIODevice::WriteOnly) && out.write(games) == games.size());
-        out.close();
+        QVERIFY(ReplaceFile("games.dat", games.toStdString()));
         QVERIFY(LoadCatalogue(m_catalogue).Ok());
         m_catalogue.CurrentGame = std::int16_t(m_catalogue.GameCount); // as the main window leaves it
         StandIns fakes;
@@ -181,7 +180,8 @@ private slots:
         // The reason names the file and its kind; which failure it was shows in the rows.
         fakes.events.replaceInStrings(QRegularExpression("(?s)^Data File Error\\|.+"), "Data File Error|<reason>");
         QCOMPARE(fakes.events.join("; "), events);
-        QCOMPARE(out.open(QIODevice::ReadOnly) ? out.readAll() : kDirectory, file.isNull() ? games : file);
+        std::string after;
+        QCOMPARE(ReadWholeFile("games.dat", after) ? QByteArray::fromStdString(after) : kDirectory, file.isNull() ? games : file);
         QTEST(dialog.isVisible() ? State() : QString::number(m_catalogue.CurrentGame), "after");
     }
 

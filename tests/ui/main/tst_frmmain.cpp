@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogueloader.h"
 #include "frmmain.h"
+#include "safefile.h"
 #include "standins.h"
 #include "userinput.h"
 
@@ -22,11 +23,6 @@ const QString kGame = "Label1 LotGame " + kPicks + " Label2 txtLowPower txtHighP
                       "cmdStart cmpStop lblLow lblHigh lblLowPower lblHighPower lblOdds";
 const QString kRunControls = "lblProgress BarVal cmdStart cmpStop";
 
-void WriteCatalogue(const QByteArray &text)
-{
-    QFile file(QStringLiteral("games.dat"));
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(text) == text.size());
-}
 } // namespace
 
 class TestFrmMain : public QObject
@@ -44,7 +40,7 @@ class TestFrmMain : public QObject
         if (file == "<pipe>")
             QVERIFY(mkfifo("games.dat", 0644) == 0);
         else if (!file.isNull())
-            WriteCatalogue(file);
+            QVERIFY(ReplaceFile("games.dat", file.toStdString()));
         m_catalogue = {};
         m_fakes = {};
         m_fakes.saved = saved.isNull() ? saved : "GameName/Game=" + saved;
@@ -198,7 +194,7 @@ private slots:
         Open(file, saved, events);
         if (!edited.isNull()) // the editor leaves the new game's row, or 0 after a delete
             QTimer::singleShot(0, m_window.get(), [&] {
-                WriteCatalogue(edited);
+                QVERIFY(ReplaceFile("games.dat", edited.toStdString()));
                 m_catalogue.CurrentGame = std::int16_t(edited.isEmpty() ? 0 : m_catalogue.GameCount);
                 QMetaObject::invokeMethod(qApp->activeModalWidget(), edited == file ? "reject" : "accept");
             });
