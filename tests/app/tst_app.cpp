@@ -191,7 +191,6 @@ private slots:
             // A window open beside the others was only raised for the modal editor, and stayed blocked behind it.
             QTest::addRow("%s beside, then modal", window) << window << "beside modal" << "1 1 modal, then 0";
         }
-        QTest::newRow("help modal") << "frmHelp" << "modal beside" << "1 modal, then 0 1";
     }
     void opening()
     {

@@ -112,25 +112,6 @@ private slots:
         m_desk.events.replaceInStrings(QRegularExpression("(?s)\\|.*\\|"), " ");
         QCOMPARE(m_desk.events, (QStringList{"Are You On-line? No", "Are You On-line? Yes", "browser"}));
     }
-
-    // Each written block: points (b: bold), left margin and first-line indent in pixels (720 twips are 48),
-    // c when centred, and its first three characters.
-    void documentKeepsItsLook()
-    {
-        QStringList looks;
-        for (QTextBlock b = m_help.findChild<QTextBrowser *>("txtHelp")->document()->begin(); b.isValid();
-             b = b.next())
-            if (const QTextCharFormat font = b.begin().fragment().charFormat(); !b.text().trimmed().isEmpty())
-                looks << QString::asprintf("%g%s %g,%g%s ", font.fontPointSize(),
-                                           font.fontWeight() >= QFont::Bold ? "b" : "",
-                                           b.blockFormat().leftMargin(), b.blockFormat().textIndent(),
-                                           b.blockFormat().alignment() & Qt::AlignHCenter ? "c" : "") +
-                             b.text().left(3);
-        QCOMPARE(looks.join('|'),
-                 "18b 0,0 Dra|12b 48,0 Ove|11 48,0 Dra|11 48,0 Dan|11 48,0 123|11 48,0 Ima|11 48,0 Ple|"
-                 "12 48,0c htt|12b 48,0 Dir|11 96,-48 1.\t|11 96,-48 2.\t|11 96,-48 3.\t|11 96,0 The|"
-                 "11 96,-48 4.\t|11 96,0 Whe");
-    }
 };
 
 QTEST_MAIN(TestAboutAndHelp)
