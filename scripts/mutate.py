@@ -11,6 +11,8 @@ the run is interrupted. Slow: a developer's tool, not part of CI.
     python3 scripts/mutate.py --only 3 7      # faults 3 and 7 (as numbered by --list)
     python3 scripts/mutate.py --grep editor   # faults whose file or behaviour matches
     python3 scripts/mutate.py --list          # numbered list, nothing run
+    python3 scripts/mutate.py --which         # the whole suite each time: every test that catches
+                                              # each fault, to find the tests no fault needs
 
 List format: blocks separated by blank lines, each with the keys
     file:     path from the repository root
@@ -105,6 +107,8 @@ def main():
     ap.add_argument("--list", action="store_true", help="list the faults and check they apply; run nothing")
     ap.add_argument("--test-timeout", type=int, default=900, help="seconds for one run of the suite")
     ap.add_argument("--log", default=str(ROOT / "build" / "mutate.log"))
+    ap.add_argument("--which", action="store_true",
+                    help="run the whole suite for each fault and name the tests (and rows) that catch it")
     args = ap.parse_args()
 
     faults = []
@@ -133,7 +137,9 @@ def main():
 
     build = ["cmake", "--build", args.build_dir]
     # The whole suite, as the README's test command runs it; the first failure decides.
-    tests = ["ctest", "--test-dir", args.build_dir, "--stop-on-failure", "--output-on-failure"]
+    tests = ["ctest", "--test-dir", args.build_dir, "--output-on-failure"]
+    if not args.which:
+        tests.insert(3, "--stop-on-failure")
 
     log_path = pathlib.Path(args.log)
     log_path.parent.mkdir(parents=True, exist_ok=True)
@@ -168,6 +174,7 @@ def main():
                 if run(build, 3600, log) != 0:
                     verdict = "no build"
                 else:
+                    at = log.tell()
                     rc = run(tests, args.test_timeout, log)
                     verdict = "survived" if rc == 0 else "caught"
             finally:
@@ -176,6 +183,14 @@ def main():
                 os.utime(target)
             results[verdict].append(f)
             print(f"{verdict:9} {time.monotonic() - started:6.0f} s  {f.label()}", flush=True)
+            if args.which and verdict == "caught":
+                log.flush()
+                with log_path.open(encoding="utf-8") as written:
+                    written.seek(at)
+                    output = written.read()
+                caught_by = sorted(set(re.findall(r"FAIL!  : (\S+?(?:\(.*?\))?) ", output)) |
+                                   set(re.findall(r"\d+ - (\S+) \((?:Failed|Timeout)", output)))
+                print("          caught by: " + "; ".join(caught_by), flush=True)
         log.write("\nrestoring build\n")
         run(build, 3600, log)
 
