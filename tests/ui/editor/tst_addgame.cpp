@@ -124,7 +124,11 @@ private slots:
             QByteArray(spaced).replace("Power Ball, 5, 1, 49", "Power Ball, 5, 1, 50"));
         row("delete", "pick 2; click cmdDelete", "0", sure + "Louisiana Lotto?|Yes",
             QByteArray(spaced).replace("Louisiana Lotto, 6, 1, 49, 0, 0\r\n", ""));
+        row("delete, No", "pick 2; click cmdDelete", "2 Louisiana Lotto 6 1 49 [0] [0]" + edit + "MyGames",
+            sure + "Louisiana Lotto?|No");
         row("delete the only game", "pick 0; click cmdDelete", "0", last + "Yes", "", solo);
+        row("only game, No to the second", "pick 0; click cmdDelete", "0 Solo Lotto 6 1 40 [0] [0]" + edit
+            + "MyGames", last + "No", {}, solo);
         row("name left untitled", "click cmdSave", untitled + "MyGames",
             "Game Name Error|Give Your New Game a New Name!");
         row("choices 2, No", "type MyGames Two; type ChoiceNum 2; click cmdSave",
