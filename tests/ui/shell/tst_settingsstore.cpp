@@ -31,6 +31,8 @@ private slots:
             << "0" << 0 << QByteArray("[GameName]\nx=1\nGame=5\n[Other]\nGame=9\n");
         QTest::newRow("blanks around the value") << "printf '[GameName]\\n Game = 3 \\n' >$F" << "3" << 0
                                                  << QByteArray("[GameName]\nGame=5\n");
+        QTest::newRow("section added") << "printf '[General]\\nx=1\\n' >$F" << "0" << 0
+                                       << QByteArray("[General]\nx=1\n\n[GameName]\nGame=5\n");
         QTest::newRow("named pipe") << "mkfifo $F" << "0" << 1 << QByteArray();
         QTest::newRow("read-only") << "printf '[GameName]\\nGame=2\\n' >$F; chmod 400 $F" << "2" << 1
                                    << QByteArray("[GameName]\nGame=2\n");
