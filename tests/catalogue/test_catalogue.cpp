@@ -147,20 +147,15 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("read");
-        const QString a = "A, 6, 1, 49, 0, 0", runsOut = " is incomplete: the file ran out of values.";
+        const QString a = "A, 6, 1, 49, 0, 0";
         QTest::newRow("blanks before a value, not after") << " A ,\t6 ,1,49,0,0" << "A , 6, 1, 49, 0, 0";
         QTest::newRow("tabs before values") << "\tA,\t6,\t1,\t49.5,\t0,\t0" << "A, 6, 1, 49.5, 0, 0";
         QTest::newRow("quoted name after a blank") << " \"Pick, Six\",6,1,49.5 ,0,0" << "\"Pick, Six\", 6, 1, 49.5, 0, 0";
         QTest::newRow("half to even") << "A,6,1,49,2.5,9\nA,6,1,49,-3.5,9" << "A, 6, 1, 49, 2, 9;A, 6, 1, 49,-4, 9";
         QTest::newRow("number formats") << "A,-0,0.0001,999999999999999.5,0,-0.000025" << "A, 0, 0.0001, 1E+15, 0,-2.5E-05";
-        QTest::newRow("long numbers") << "A,1234567,-7654321,12345678901234567890,-32768,0"
-                                      << "A, 1234567,-7654321, 1.23456789012346E+19,-32768, 0";
-        QTest::newRow("two games on one line") << "A,6,1,49,0,0,B,6,1,49,0,0\r\n" << a;
         const QString a3 = QStringList(3, a).join(';'), far = QString(50, ' ') + "6,1,49,0,0"; // 64 bytes on
         QTest::newRow("blank line after twelve values") << "A,6,1,49,0,0,A,6,1,49,0,0\r\n\r\nA," + far << a3;
         QTest::newRow("empty") << "" << "The file holds no games.";
-        QTest::newRow("extra line end at end") << "A,6,1,49,0,0\r\n\r\n" << "Game 2 of 2" + runsOut;
-        QTest::newRow("line end in quotes") << "\"A\r\nB\",6,1,49,0,0\r\n" << "Game 2 of 2" + runsOut;
         QTest::newRow("power ball low beyond 16 bits") << "A,6,1,49,32767.5,0"
             << "Game 1, value 5 (32767.5) is not a whole number from -32768 to 32767.";
     }
@@ -194,12 +189,8 @@ private slots:
     {
         QTest::addColumn<QString>("entry"); // "change " in front: an existing game
         QTest::addColumn<QString>("broken");
-        QTest::newRow("untitled with a blank") << " Untitled Game|6|1|49" << "";
         QTest::newRow("choices 3 asks nothing") << "A|3|1|49" << "";
         QTest::newRow("range one short") << "change A|6|1|8" << "Number Range Error, LowNum";
-        QTest::newRow("range just enough, typed word") << "A|6x|1|9" << "";
-        QTest::newRow("power ball range just enough") << "A|6|1|49|1|3" << "";
-        QTest::newRow("power ball flag clear") << "A|6|1|49|1|2|" << "";
     }
     void checkGameEntry()
     {
@@ -227,11 +218,7 @@ private slots:
         const QByteArray cafe = "Caf\xE9", odd = "\xFF\xFE Odd";
         const QString add = "add Mini Lotto|5|1|39", delB = "delete B|6|1|49 1";
         QTest::newRow("add, no file") << QByteArray("-") << add << added << 0;
-        QTest::newRow("add with the flag clear") << a << "add P|5|1|49|1|42|" << a + "P,5,1,49,0,0\r\n" << 1;
-        QTest::newRow("add negatives") << a << "add N|6|-1.5|48|-2|3" << a + "N,6,-1.5,48,-2,3\r\n" << 1;
         QTest::newRow("add trimmed, leading numbers") << a << "add N | 6x|\t1 2|" << a + "N ,6,12,0,0,0\r\n" << 1;
-        QTest::newRow("add, line break in name") << a << "add N\r\nM|6|1|49" << a + "N  M,6,1,49,0,0\r\n" << 1;
-        QTest::newRow("change to negatives") << a << "change A|6|-1.5|48|-2|3" << QByteArray("A, 6,-1.5, 48,-2, 3\r\n") << 0;
         QTest::newRow("add after last line without line end") << QByteArray("A") << add << "A\r\n" + added << 1;
         QTest::newRow("add after CR LF and lone CRs") << crs << add << crs + added << 41;
         QTest::newRow("add to a mark alone: first line") << bom << "add N|6|1|49" << bom + "N,6,1,49,0,0\r\n" << 0;

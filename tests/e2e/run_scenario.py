@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Drives the real program through the accessibility bus: first start, a run, the editor, the browser.
+"""Drives the real program through the accessibility bus: first start, a run, the editor, Exit.
 usage, under a display and a private session bus: run_scenario.py <path of the drawsmith program>"""
 
 import contextlib
@@ -163,13 +163,6 @@ def scenario(program, games):
     wait_for("the new game to be applied", lambda: find_one(frame, LABEL, "Mini Lotto"))
     expect(not windows(app, lambda name: name == "Add a Game to the Drawsmith"), "the editor stays open")
     yield "the editor appends the new game's line and the main window applies it"
-
-    press(find_one(frame, PUSH, "Visit The Web Site"))
-    press(find_one(window(app, "Are You On-line?"), PUSH, "Yes"))
-    # Any role: the browser window may not be a frame. The home page is out of reach here.
-    browser = wait_for("the browser to show Working... or a page name", lambda: windows(
-        app, lambda name: name not in ("", "Drawsmith", "Are You On-line?", "Kestrelworks - Drawsmith Browser")))
-    yield f"Visit The Web Site, Yes: the browser opens as {browser[0].name!r}"
 
     press(find_one(frame, PUSH, "Exit"), ends_program=True)
     wait_for("the program to end after Exit", lambda: program.poll() is not None)

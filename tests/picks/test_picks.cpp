@@ -67,21 +67,6 @@ private slots:
         QTEST(window.log.join(' '), "log");
     }
 
-    // With the clock's source over exactly seven numbers: N sets, each holding all seven (r stays below 1).
-    void clockRun()
-    {
-        Window window;
-        window.ranges = {-3, 3, 9, 9};
-        PickGenerator().Run(window, window);
-        const int n = window.log.at(1).section('/', 1).toInt();
-        QVERIFY(n >= 200 && n <= 3000 && window.log.size() == 10 * n + 2);
-        for (int k = 2; k < window.log.size(); k += 10) {
-            QStringList set = window.log.mid(k, 9);
-            set.sort();
-            QCOMPARE(set.join(' '), "-1 -2 -3 0 1 2 3 P9 pump");
-        }
-    }
-
     // Start pressed during a yield runs a run inside the first; a Stop in it ends both, and only those.
     void stopInNestedRunEndsBoth()
     {

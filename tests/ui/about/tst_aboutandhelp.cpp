@@ -74,10 +74,7 @@ private slots:
         using L = QStringList;
         QTest::newRow("recorded path started untested") << "PS" << L{"start /opt/info"};
         QTest::newRow("recorded path fails to start") << "P" << L{"start /opt/info", "unavailable"};
-        QTest::newRow("recorded value not text") << "NS" << L{"start ", "unavailable"};
         QTest::newRow("folder holding the tool") << "FES" << L{"folder", "exists /bin/tool", "start /bin/tool"};
-        QTest::newRow("folder without the tool") << "FS" << L{"folder", "exists /bin/tool", "unavailable"};
-        QTest::newRow("nothing recorded") << "S" << L{"folder", "unavailable"};
         QTest::newRow("error on the way") << "XS" << L{"unavailable"};
     }
     void startSysInfo()

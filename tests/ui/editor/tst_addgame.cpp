@@ -110,8 +110,6 @@ private slots:
             "0 Odd 7 0 100 [0] [0]" + edit + "cmdCancel", {}, {}, odd);
         // Enter on a focused button did nothing; Cancel has the focus on opening.
         row("Return on Cancel", "key Return", "1");
-        // Alt+Q typed a q into the name.
-        row("Alt+letter in the name", "type MyGames Mega; key Alt+Q", "6 Mega 6 1 50 [1] [48]" + add + "MyGames");
         // The wheel over the list picked a game, throwing away the name being typed.
         row("wheel over the list, elsewhere", "type MyGames Mega; type ChoiceNum 5; wheel MyGames -1",
             "6 Mega 5 1 50 [1] [48]" + add + "ChoiceNum");
