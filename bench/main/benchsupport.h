@@ -48,6 +48,8 @@ public:
     void ShowBrowser() override {}
     void ShowAbout(QWidget *) override {}
     void ShowHelp(QWidget *) override {}
+    void ShowPastPicks() override {}
+    bool ChoosePrinter(QPrinter &, QWidget *) override { return false; }
 };
 
 // Shows a window and returns once the window system has put it on screen.

@@ -3,14 +3,18 @@
 
 #include "appinfo.h"
 #include "browserplugin.h"
+#include "catalogueloader.h"
 #include "frmaboutlotto.h"
 #include "frmhelp.h"
+#include "frmpastpicks.h"
 #include "messageboxes.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QPluginLoader>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QWidget>
 
 #ifndef DRAWSMITH_PLUGIN_INSTALL_DIR
@@ -24,6 +28,7 @@ Globals::~Globals()
     delete m_browser.data();
     delete m_about.data();
     delete m_help.data();
+    delete m_pastPicks.data();
 }
 
 void Globals::ShowBrowser()
@@ -39,6 +44,24 @@ void Globals::ShowAbout(QWidget *modalOver)
 void Globals::ShowHelp(QWidget *modalOver)
 {
     ShowWindow(m_help, &Globals::CreateHelp, modalOver);
+}
+
+void Globals::ShowPastPicks()
+{
+    ShowWindow(m_pastPicks, &Globals::CreatePastPicks, nullptr);
+}
+
+void Globals::PicksRecorded()
+{
+    if (auto *window = qobject_cast<FrmPastPicks *>(m_pastPicks.data()))
+        window->Reload();
+}
+
+bool Globals::ChoosePrinter(QPrinter &printer, QWidget *parent)
+{
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 void Globals::ShowWindow(QPointer<QWidget> &slot, QWidget *(Globals::*create)(), QWidget *modalOver)
@@ -84,6 +107,11 @@ QWidget *Globals::CreateAbout()
 QWidget *Globals::CreateHelp()
 {
     return new frmHelp(*this, m_boxes);
+}
+
+QWidget *Globals::CreatePastPicks()
+{
+    return new FrmPastPicks(m_catalogue, HistoryFileBeside(kCatalogueFile), *this, m_boxes);
 }
 
 QWidget *Globals::CreateBrowser()

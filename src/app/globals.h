@@ -23,18 +23,23 @@ public:
     void ShowBrowser() override;
     void ShowAbout(QWidget *modalOver) override;
     void ShowHelp(QWidget *modalOver) override;
+    void ShowPastPicks() override;
+    void PicksRecorded() override;
+    bool ChoosePrinter(QPrinter &printer, QWidget *parent) override;
 
 private:
     void ShowWindow(QPointer<QWidget> &slot, QWidget *(Globals::*create)(), QWidget *modalOver);
     QWidget *CreateBrowser();
     QWidget *CreateAbout();
     QWidget *CreateHelp();
+    QWidget *CreatePastPicks();
 
     MessageBoxes &m_boxes;
     GameCatalogue m_catalogue;
     QPointer<QWidget> m_browser;
     QPointer<QWidget> m_about;
     QPointer<QWidget> m_help;
+    QPointer<QWidget> m_pastPicks;
 };
 
 // Where the browser plugin is looked for: beside the program (the build tree), then

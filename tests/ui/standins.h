@@ -10,6 +10,7 @@
 #include "settingsstore.h"
 #include "windowhub.h"
 
+#include <QPrinter>
 #include <QtWidgets>
 
 #include <functional>
@@ -41,10 +42,23 @@ struct StandIns final : MessageBoxes, SettingsStore, EventPump, RandomSource, Wi
     void ReseedFromClock() override { next = 0; }
     float Next() override { return next++ ? ((next - 2) % 8 == 7 ? .5f : ((next - 2) % 8 + .5f) / 7) : 0; }
     void ShowBrowser() override { events << "browser"; }
-    void ShowAbout(QWidget *over) override { events << (over ? "about over " + over->objectName() : "about"); }
+    void ShowAbout(QWidget *over) override
+    {
+        events << (over ? "about over " + over->objectName() : "about");
+    }
     void ShowHelp(QWidget *over) override { events << (over ? "help over " + over->objectName() : "help"); }
+    void ShowPastPicks() override { events << "past picks"; }
+    // Prints to `pdf` when it is set, else cancels the dialog.
+    bool ChoosePrinter(QPrinter &printer, QWidget *) override
+    {
+        events << "print";
+        if (!pdf.isEmpty())
+            printer.setOutputFileName(pdf);
+        return !pdf.isEmpty();
+    }
     QStringList script, events;
     QString saved; // "Section/key=value"
+    QString pdf;
     std::function<void()> atFirstSet;
     int pumps = 0, next = 0;
 };

@@ -10,6 +10,8 @@
 #include "numbertext.h"
 #include "odds.h"
 #include "pickbox.h"
+#include "pickhistory.h"
+#include "picksmenu.h"
 #include "platform.h"
 #include "settingsstore.h"
 #include "windowhub.h"
@@ -28,6 +30,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <ctime>
 #include <limits>
 
 namespace {
@@ -291,6 +294,7 @@ bool FrmMain::CanBeDrawn()
 
 void FrmMain::ExitClick()
 {
+    m_ending = true;
     m_pump.EndProgram();
     // Only a test's pump returns: end the run under way so the test ends cleanly.
     m_generator.RequestStop();
@@ -333,13 +337,25 @@ void FrmMain::CopyPicks()
     QGuiApplication::clipboard()->setText(PicksLine());
 }
 
+std::optional<PastPick> FrmMain::ShownPicks() const
+{
+    const int row = m_catalogue.CurrentGame;
+    if (!m_catalogue.HasRow(row) || std::size_t(row) >= m_catalogue.Games.size())
+        return std::nullopt;
+    PastPick picks{LocalTimestamp(std::time(nullptr)), m_catalogue.Games[std::size_t(row)].Name, {}, {}};
+    for (const PickBox *pick : m_picks)
+        if (!pick->isHidden())
+            picks.Numbers.push_back(pick->text().toInt());
+    if (!m_txtPowerball->isHidden())
+        picks.PowerBall = m_txtPowerball->text().toInt();
+    return picks;
+}
+
 void FrmMain::ShowPickMenu(PickBox *box, const QPoint &place)
 {
     QMenu *menu = box->createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    QAction *first = menu->actions().value(0);
-    menu->insertAction(first, m_copyPicks);
-    menu->insertSeparator(first);
+    m_picksMenu->AddTo(menu);
     menu->popup(box->mapToGlobal(place));
 }
 
@@ -394,6 +410,8 @@ void FrmMain::EndRun()
     SetCaption(m_lblProgress, tr("Good Luck With Your Picks!"));
     m_barVal->hide();
     ShowInstead(m_cmdStart, m_cmpStop);
+    if (!m_ending)
+        m_picksMenu->RecordRun();
 }
 
 PickRanges FrmMain::CurrentRanges() const
@@ -405,6 +423,7 @@ PickRanges FrmMain::CurrentRanges() const
 void FrmMain::closeEvent(QCloseEvent *event)
 {
     // Closing the window leaves nothing to show a run's picks in.
+    m_ending = true;
     m_generator.RequestStop();
     QMainWindow::closeEvent(event);
 }

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 
 #include <cstdint>
+#include <optional>
 
 struct GameCatalogue;
 class WindowHub;
@@ -14,6 +15,8 @@ class MessageBoxes;
 class SettingsStore;
 class EventPump;
 class PickBox;
+class PicksMenu;
+struct PastPick;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -82,6 +85,8 @@ private:
     // The shown picks as one line, e.g. "Power Ball: 5 12 23 31 44 + PB 17".
     QString PicksLine() const;
     void CopyPicks();
+    // The shown picks, timed now, as the history keeps them; empty when no game is applied.
+    std::optional<PastPick> ShownPicks() const;
     void ShowPickMenu(PickBox *box, const QPoint &place);
 
     // PickObserver
@@ -137,4 +142,6 @@ private:
     QAction *m_mnuHelp = nullptr;
     QAction *m_mnuBrowser = nullptr;
     QAction *m_copyPicks = nullptr;
+    PicksMenu *m_picksMenu = nullptr;
+    bool m_ending = false; // Exit or the close box: the run's picks are not kept
 };

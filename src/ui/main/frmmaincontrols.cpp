@@ -9,6 +9,7 @@
 #include "formfont.h"
 #include "gamelist.h"
 #include "pickbox.h"
+#include "picksmenu.h"
 #include "readablecolours.h"
 #include "twips.h"
 #include "windowhub.h"
@@ -217,11 +218,13 @@ void FrmMain::CreateMenus()
     bar->addAction(m_mnuBrowser);
 
     // Ctrl+C anywhere in the window, unless a text field holds a selection (eventFilter).
-    m_copyPicks = new QAction(tr("Copy Picks"), this);
+    m_copyPicks = new QAction(tr("C&opy Picks"), this);
     m_copyPicks->setObjectName(QStringLiteral("copyPicks"));
     m_copyPicks->setShortcut(QKeySequence::Copy);
     m_copyPicks->setShortcutContext(Qt::WindowShortcut);
     addAction(m_copyPicks);
+    m_picksMenu =
+        new PicksMenu(*this, m_catalogue, m_hub, m_boxes, m_copyPicks, [this] { return ShownPicks(); });
 }
 
 void FrmMain::SetTabOrder()

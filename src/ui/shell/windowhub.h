@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+class QPrinter;
 class QWidget;
 
 // Opens the program's secondary windows. Each exists at most once: opening one
@@ -15,4 +16,10 @@ public:
     // closes; with nullptr it opens beside the others, not modal.
     virtual void ShowAbout(QWidget *modalOver) = 0;
     virtual void ShowHelp(QWidget *modalOver) = 0;
+    // The recorded runs, never modal.
+    virtual void ShowPastPicks() = 0;
+    // A run's picks were just added to the history: an open Past Picks shows them.
+    virtual void PicksRecorded() {}
+    // The standard print dialog over parent; false when the user cancelled it.
+    virtual bool ChoosePrinter(QPrinter &printer, QWidget *parent) = 0;
 };

@@ -64,7 +64,7 @@ class TestFrmMain : public QObject
                 QTest::mouseClick(m_window->windowHandle(), Qt::RightButton, {},
                                   Find("Text3")->mapTo(m_window.get(), Find("Text3")->rect().center()));
                 auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-                QVERIFY(menu && menu->actions().value(0)->text() == "Copy Picks");
+                QVERIFY(menu && menu->actions().value(0)->text() == "C&opy Picks");
                 QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(menu->actions().value(0)).center());
             } else {
                 PressKey(m_window.get(), name);
@@ -97,8 +97,9 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("shown"); // text | tool-tip | text on background
         QTest::newRow("window") << "FrmMain" << "Drawsmith |  | ";
-        QTest::newRow("menu bar") << "" << "E&xit &Help &Visit The Web Site |  | ";
+        QTest::newRow("menu bar") << "" << "E&xit &Help &Visit The Web Site Pic&ks |  | ";
         QTest::newRow("Help menu") << "mnuHelpDetails" << "&About Drawsmith &Drawsmith Help |  | ";
+        QTest::newRow("Picks menu") << "mnuPicks" << "Pas&t Picks… C&opy Picks P&rint Picks… |  | ";
         QTest::newRow("LotGame") << "LotGame" << "Big Ball | Click Down Arrow to Choose, Add, or Edit Game | ";
         QTest::newRow("cmdStart") << "cmdStart" << "&Start | Starts Number Calculations | ";
         QTest::newRow("cmpStop") << "cmpStop" << "Sto&p | Stops Number Calculations | ";
