@@ -42,10 +42,7 @@ struct StandIns final : MessageBoxes, SettingsStore, EventPump, RandomSource, Wi
     void ReseedFromClock() override { next = 0; }
     float Next() override { return next++ ? ((next - 2) % 8 == 7 ? .5f : ((next - 2) % 8 + .5f) / 7) : 0; }
     void ShowBrowser() override { events << "browser"; }
-    void ShowAbout(QWidget *over) override
-    {
-        events << (over ? "about over " + over->objectName() : "about");
-    }
+    void ShowAbout(QWidget *over) override { events << (over ? "about over " + over->objectName() : "about"); }
     void ShowHelp(QWidget *over) override { events << (over ? "help over " + over->objectName() : "help"); }
     void ShowPastPicks() override { events << "past picks"; }
     // Prints to `pdf` when it is set, else cancels the dialog.

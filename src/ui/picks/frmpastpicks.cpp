@@ -45,11 +45,12 @@ public:
             QStyledItemDelegate::paint(painter, option, index);
             return;
         }
-        item.text.clear();
         const QWidget *widget = item.widget;
         QStyle *style = widget ? widget->style() : QApplication::style();
-        style->drawControl(QStyle::CE_ItemViewItem, &item, painter, widget);
+        // The text's place is measured while the item still holds its text.
         QRect room = style->subElementRect(QStyle::SE_ItemViewItemText, &item, widget).adjusted(3, 0, -3, 0);
+        item.text.clear();
+        style->drawControl(QStyle::CE_ItemViewItem, &item, painter, widget);
         painter->save();
         painter->setPen(item.palette.color(item.state & QStyle::State_Selected ? QPalette::HighlightedText
                                                                                : QPalette::Text));

@@ -4,6 +4,10 @@
 #include "filetexts.h"
 #include "pickslip.h"
 
+namespace {
+constexpr qint64 kRowsApart = qint64(1) << 32;
+} // namespace
+
 PastPicksModel::PastPicksModel(QObject *parent) : QAbstractTableModel(parent) {}
 
 void PastPicksModel::SetLines(std::vector<HistoryLine> lines)
@@ -95,9 +99,10 @@ QVariant PastPicksModel::SortKey(int row, int column) const
     case Matches:
         if (std::size_t(row) < m_matches.size() && m_matches[std::size_t(row)]) {
             const PickMatch &match = *m_matches[std::size_t(row)];
-            return match.Count * 2 + (match.PowerBall ? 1 : 0);
+            // Equal matches stay newest first.
+            return qint64(match.Count * 2 + (match.PowerBall ? 1 : 0) + 1) * kRowsApart + row;
         }
-        return -1;
+        return qint64(row);
     case PowerBall:
         return line.Pick && line.Pick->PowerBall ? *line.Pick->PowerBall : -1;
     default:
