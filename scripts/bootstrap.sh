@@ -28,7 +28,7 @@ if [ "$mode" != run ]; then
 fi
 if [ "$mode" = test ]; then
     # Window tests under a virtual display, the end-to-end test through the
-    # accessibility bus, and the registry test under wine.
+    # accessibility bus, the registry test under wine, and printed slips read back.
     packages+=(xvfb xauth x11-utils dbus dbus-x11 at-spi2-core python3 python3-pyatspi poppler-utils
         g++-mingw-w64-x86-64 wine64 appstream desktop-file-utils)
 fi
