@@ -444,8 +444,153 @@ Korrigieren Sie diese Zeile der Datei und versuchen Sie es dann erneut.</transla
         <translation>Fehler im Zahlenbereich</translation>
     </message>
     <message>
-        <source>Copy Picks</source>
-        <translation>Tipp kopieren</translation>
+        <source>C&amp;opy Picks</source>
+        <translation>Tipps k&amp;opieren</translation>
+    </message>
+    <message>
+        <source>Pic&amp;ks</source>
+        <translation>&amp;Tipps</translation>
+    </message>
+    <message>
+        <source>Pas&amp;t Picks…</source>
+        <translation>&amp;Frühere Tipps…</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Picks…</source>
+        <translation>Tipps d&amp;rucken…</translation>
+    </message>
+    <message>
+        <source>This run&apos;s picks could not be added to your past picks; they stay on screen. Drawsmith will not tell you again until it is restarted.
+%1</source>
+        <translation>Die Zahlen dieses Durchlaufs konnten nicht zu Ihren früheren Tipps hinzugefügt werden; sie bleiben auf dem Bildschirm. Drawsmith meldet das erst nach einem Neustart wieder.
+%1</translation>
+    </message>
+    <message>
+        <source>Past Picks</source>
+        <translation>Frühere Tipps</translation>
+    </message>
+</context>
+<context>
+    <name>FrmPastPicks</name>
+    <message>
+        <source>Past Picks</source>
+        <translation>Frühere Tipps</translation>
+    </message>
+    <message>
+        <source>Past pic&amp;ks, newest first:</source>
+        <translation>&amp;Frühere Tipps, neueste zuerst:</translation>
+    </message>
+    <message>
+        <source>Newest first</source>
+        <translation>Neueste zuerst</translation>
+    </message>
+    <message>
+        <source>Most matches first</source>
+        <translation>Meiste Treffer zuerst</translation>
+    </message>
+    <message>
+        <source>&amp;Sort:</source>
+        <translation>So&amp;rtierung:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>De&amp;lete…</source>
+        <translation>&amp;Löschen…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Drucken…</translation>
+    </message>
+    <message>
+        <source>for example 5 12 23 31 44</source>
+        <translation>zum Beispiel 5 12 23 31 44</translation>
+    </message>
+    <message>
+        <source>C&amp;heck</source>
+        <translation>&amp;Prüfen</translation>
+    </message>
+    <message>
+        <source>&amp;Game of the draw:</source>
+        <translation>&amp;Spiel der Ziehung:</translation>
+    </message>
+    <message>
+        <source>&amp;Drawn numbers:</source>
+        <translation>&amp;Gezogene Zahlen:</translation>
+    </message>
+    <message>
+        <source>Drawn Power &amp;Ball:</source>
+        <translation>Gezogene &amp;Zusatzzahl:</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <translation>Schl&amp;ießen</translation>
+    </message>
+    <message>
+        <source>Select one or more picks in the list first.</source>
+        <translation>Wählen Sie zuerst einen oder mehrere Tipps in der Liste aus.</translation>
+    </message>
+    <message>
+        <source>Delete the selected pick from the history?</source>
+        <translation>Den ausgewählten Tipp aus dem Verlauf löschen?</translation>
+    </message>
+    <message>
+        <source>Delete the %1 selected picks from the history?</source>
+        <translation>Die %1 ausgewählten Tipps aus dem Verlauf löschen?</translation>
+    </message>
+    <message>
+        <source>Delete Picks</source>
+        <translation>Tipps löschen</translation>
+    </message>
+    <message>
+        <source>The selected lines are unreadable and cannot be printed.</source>
+        <translation>Die ausgewählten Zeilen sind unlesbar und können nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>Print Picks</source>
+        <translation>Tipps drucken</translation>
+    </message>
+    <message>
+        <source>Check a Draw</source>
+        <translation>Ziehung prüfen</translation>
+    </message>
+    <message>
+        <source>Choose the game of the draw first.</source>
+        <translation>Wählen Sie zuerst das Spiel der Ziehung.</translation>
+    </message>
+    <message>
+        <source>%1 draws %2 numbers from %3 to %4.</source>
+        <translation>Bei %1 werden %2 Zahlen von %3 bis %4 gezogen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number.</source>
+        <translation>„%1“ ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>%1 is out of range.</source>
+        <translation>%1 liegt außerhalb des Zahlenbereichs.</translation>
+    </message>
+    <message>
+        <source>%1 is typed twice; a draw holds each number once.</source>
+        <translation>%1 steht doppelt da; eine Ziehung enthält jede Zahl nur einmal.</translation>
+    </message>
+    <message>
+        <source>A number is missing.</source>
+        <translation>Es fehlt eine Zahl.</translation>
+    </message>
+    <message>
+        <source>There are too many numbers.</source>
+        <translation>Das sind zu viele Zahlen.</translation>
+    </message>
+    <message>
+        <source>Type the drawn Power Ball, a number from %1 to %2.</source>
+        <translation>Geben Sie die gezogene Zusatzzahl ein, eine Zahl von %1 bis %2.</translation>
+    </message>
+    <message>
+        <source>Past picks of %1 checked: %2. Drawsmith shows matches, not prizes: those differ by game and draw.</source>
+        <translation>Geprüfte frühere Tipps für %1: %2. Drawsmith zeigt Treffer, keine Gewinne: Die hängen von Spiel und Ziehung ab.</translation>
     </message>
 </context>
 <context>
@@ -455,6 +600,64 @@ Korrigieren Sie diese Zeile der Datei und versuchen Sie es dann erneut.</transla
 %1</source>
         <translation>Der Webbrowser konnte nicht gestartet werden:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>PastPicksModel</name>
+    <message>
+        <source>Unreadable line</source>
+        <translation>Unlesbare Zeile</translation>
+    </message>
+    <message>
+        <source>matched</source>
+        <translation>Treffer</translation>
+    </message>
+    <message>
+        <source>%1 + PB</source>
+        <translation>%1 + ZZ</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Wann</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Zahlen</translation>
+    </message>
+    <message>
+        <source>Power Ball</source>
+        <translation>Zusatzzahl</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>Treffer</translation>
+    </message>
+</context>
+<context>
+    <name>PickSlip</name>
+    <message>
+        <source>Power Ball %1</source>
+        <translation>Zusatzzahl %1</translation>
+    </message>
+    <message>
+        <source>Odds of winning the grand prize: %1</source>
+        <translation>Chance auf den Hauptgewinn: %1</translation>
+    </message>
+    <message>
+        <source>Drawsmith picks</source>
+        <translation>Drawsmith-Tipps</translation>
+    </message>
+    <message>
+        <source>The picks could not be printed: the printer or file could not be opened.</source>
+        <translation>Die Tipps konnten nicht gedruckt werden: Der Drucker oder die Datei ließ sich nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>Print Picks</source>
+        <translation>Tipps drucken</translation>
     </message>
 </context>
 <context>

@@ -444,8 +444,153 @@ Corrija esa línea del archivo y vuelva a intentarlo.</translation>
         <translation>Error en el rango de números</translation>
     </message>
     <message>
-        <source>Copy Picks</source>
-        <translation>Copiar combinación</translation>
+        <source>C&amp;opy Picks</source>
+        <translation>C&amp;opiar combinación</translation>
+    </message>
+    <message>
+        <source>Pic&amp;ks</source>
+        <translation>&amp;Combinaciones</translation>
+    </message>
+    <message>
+        <source>Pas&amp;t Picks…</source>
+        <translation>Combinaciones a&amp;nteriores…</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Picks…</source>
+        <translation>Imp&amp;rimir combinación…</translation>
+    </message>
+    <message>
+        <source>This run&apos;s picks could not be added to your past picks; they stay on screen. Drawsmith will not tell you again until it is restarted.
+%1</source>
+        <translation>La combinación de esta ronda no se pudo añadir a sus combinaciones anteriores; sigue en pantalla. Drawsmith no volverá a avisarle hasta que se reinicie.
+%1</translation>
+    </message>
+    <message>
+        <source>Past Picks</source>
+        <translation>Combinaciones anteriores</translation>
+    </message>
+</context>
+<context>
+    <name>FrmPastPicks</name>
+    <message>
+        <source>Past Picks</source>
+        <translation>Combinaciones anteriores</translation>
+    </message>
+    <message>
+        <source>Past pic&amp;ks, newest first:</source>
+        <translation>Combinaciones a&amp;nteriores, las más recientes primero:</translation>
+    </message>
+    <message>
+        <source>Newest first</source>
+        <translation>Más recientes primero</translation>
+    </message>
+    <message>
+        <source>Most matches first</source>
+        <translation>Más aciertos primero</translation>
+    </message>
+    <message>
+        <source>&amp;Sort:</source>
+        <translation>&amp;Orden:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>De&amp;lete…</source>
+        <translation>&amp;Eliminar…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Imprimir…</translation>
+    </message>
+    <message>
+        <source>for example 5 12 23 31 44</source>
+        <translation>por ejemplo 5 12 23 31 44</translation>
+    </message>
+    <message>
+        <source>C&amp;heck</source>
+        <translation>Com&amp;probar</translation>
+    </message>
+    <message>
+        <source>&amp;Game of the draw:</source>
+        <translation>&amp;Juego del sorteo:</translation>
+    </message>
+    <message>
+        <source>&amp;Drawn numbers:</source>
+        <translation>Números &amp;sorteados:</translation>
+    </message>
+    <message>
+        <source>Drawn Power &amp;Ball:</source>
+        <translation>&amp;Bola extra sorteada:</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <translation>Cerra&amp;r</translation>
+    </message>
+    <message>
+        <source>Select one or more picks in the list first.</source>
+        <translation>Seleccione primero una o varias combinaciones de la lista.</translation>
+    </message>
+    <message>
+        <source>Delete the selected pick from the history?</source>
+        <translation>¿Eliminar del historial la combinación seleccionada?</translation>
+    </message>
+    <message>
+        <source>Delete the %1 selected picks from the history?</source>
+        <translation>¿Eliminar del historial las %1 combinaciones seleccionadas?</translation>
+    </message>
+    <message>
+        <source>Delete Picks</source>
+        <translation>Eliminar combinaciones</translation>
+    </message>
+    <message>
+        <source>The selected lines are unreadable and cannot be printed.</source>
+        <translation>Las líneas seleccionadas no se pueden leer ni imprimir.</translation>
+    </message>
+    <message>
+        <source>Print Picks</source>
+        <translation>Imprimir combinaciones</translation>
+    </message>
+    <message>
+        <source>Check a Draw</source>
+        <translation>Comprobar un sorteo</translation>
+    </message>
+    <message>
+        <source>Choose the game of the draw first.</source>
+        <translation>Elija primero el juego del sorteo.</translation>
+    </message>
+    <message>
+        <source>%1 draws %2 numbers from %3 to %4.</source>
+        <translation>En %1 se sortean %2 números del %3 al %4.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number.</source>
+        <translation>«%1» no es un número.</translation>
+    </message>
+    <message>
+        <source>%1 is out of range.</source>
+        <translation>%1 está fuera del rango.</translation>
+    </message>
+    <message>
+        <source>%1 is typed twice; a draw holds each number once.</source>
+        <translation>%1 está escrito dos veces; en un sorteo cada número sale una sola vez.</translation>
+    </message>
+    <message>
+        <source>A number is missing.</source>
+        <translation>Falta un número.</translation>
+    </message>
+    <message>
+        <source>There are too many numbers.</source>
+        <translation>Sobran números.</translation>
+    </message>
+    <message>
+        <source>Type the drawn Power Ball, a number from %1 to %2.</source>
+        <translation>Escriba la bola extra sorteada, un número del %1 al %2.</translation>
+    </message>
+    <message>
+        <source>Past picks of %1 checked: %2. Drawsmith shows matches, not prizes: those differ by game and draw.</source>
+        <translation>Combinaciones anteriores de %1 comprobadas: %2. Drawsmith muestra aciertos, no premios: estos dependen del juego y del sorteo.</translation>
     </message>
 </context>
 <context>
@@ -455,6 +600,64 @@ Corrija esa línea del archivo y vuelva a intentarlo.</translation>
 %1</source>
         <translation>No se pudo iniciar el navegador web:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>PastPicksModel</name>
+    <message>
+        <source>Unreadable line</source>
+        <translation>Línea ilegible</translation>
+    </message>
+    <message>
+        <source>matched</source>
+        <translation>acierto</translation>
+    </message>
+    <message>
+        <source>%1 + PB</source>
+        <translation>%1 + BE</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Cuándo</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Juego</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Números</translation>
+    </message>
+    <message>
+        <source>Power Ball</source>
+        <translation>Bola extra</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>Aciertos</translation>
+    </message>
+</context>
+<context>
+    <name>PickSlip</name>
+    <message>
+        <source>Power Ball %1</source>
+        <translation>Bola extra %1</translation>
+    </message>
+    <message>
+        <source>Odds of winning the grand prize: %1</source>
+        <translation>Probabilidad de premio mayor: %1</translation>
+    </message>
+    <message>
+        <source>Drawsmith picks</source>
+        <translation>Combinaciones de Drawsmith</translation>
+    </message>
+    <message>
+        <source>The picks could not be printed: the printer or file could not be opened.</source>
+        <translation>No se pudieron imprimir las combinaciones: no se pudo abrir la impresora o el archivo.</translation>
+    </message>
+    <message>
+        <source>Print Picks</source>
+        <translation>Imprimir combinaciones</translation>
     </message>
 </context>
 <context>
