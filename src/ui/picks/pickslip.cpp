@@ -80,9 +80,8 @@ bool PaintSlips(QPrinter &printer, const QList<Slip> &slips)
             printer.newPage();
             onPage = 0;
         }
-        if (onPage == 0)
-            painter.fillRect(page, Qt::white); // paper stays white under a dark palette
         const QRectF frame(page.left(), page.top() + onPage * (slipHeight + gap), page.width(), slipHeight);
+        // Black set here, never the palette's text colour, which is light under a dark theme.
         painter.setPen(QPen(Qt::black, printer.resolution() / 72.0));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(frame);
