@@ -372,6 +372,12 @@ private slots:
         QTest::newRow("main window, cancelled") << "main"
                                                 << "Ctrl+P"
                                                 << "";
+        const QString shown =
+            "Big Ball WHEN 1 2 3 4 5 Power Ball 48 Odds of winning the grand prize: 80089128 to 1";
+        QTest::newRow("a pick's context menu") << "menu"
+                                               << "" << shown;
+        QTest::newRow("Picks menu by its keys") << "main"
+                                                << "Alt+K R" << shown;
     }
     void print()
     {
@@ -400,7 +406,8 @@ private slots:
             for (const QAction *action : menu->actions().mid(0, 3))
                 entries << action->text();
             QCOMPARE(entries.join(' '), "C&opy Picks Pas&t Picks… P&rint Picks…");
-            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(menu->actions().value(2)).center());
+            QTest::mouseClick(menu, Qt::LeftButton, {},
+                              menu->actionGeometry(menu->actions().value(2)).center());
         }
         qApp->setPalette(light);
         QCOMPARE(m_fakes.events, QStringList{"print"});
