@@ -46,9 +46,6 @@ private slots:
         QTest::newRow("above the range") << true << "1 2 3 4 50"
                                          << "1"
                                          << "out of range 50";
-        QTest::newRow("below the range") << false << "0 2 3 4 5 6"
-                                         << ""
-                                         << "out of range 0";
         QTest::newRow("repeated") << true << "7 8 7 9 10"
                                   << "1"
                                   << "repeated 7";
@@ -58,9 +55,6 @@ private slots:
         QTest::newRow("one missing") << true << "1 2 3 4"
                                      << "1"
                                      << "missing";
-        QTest::newRow("nothing typed") << false << ""
-                                       << ""
-                                       << "missing";
         QTest::newRow("one too many") << false << "1 2 3 4 5 6 7"
                                       << ""
                                       << "too many";
@@ -73,12 +67,6 @@ private slots:
         QTest::newRow("power ball below its range") << true << "1 2 3 4 5"
                                                     << "0"
                                                     << "power ball out of range 0";
-        QTest::newRow("power ball a word") << true << "1 2 3 4 5"
-                                           << "1x"
-                                           << "power ball out of range 1x";
-        QTest::newRow("out of range before missing") << true << "99"
-                                                     << ""
-                                                     << "out of range 99";
     }
     void readDraw()
     {
@@ -91,22 +79,6 @@ private slots:
         QTEST(Shown(error, draw), "result");
     }
 
-    void rules_data()
-    {
-        QTest::addColumn<double>("choices");
-        QTest::addColumn<int>("count");
-        QTest::newRow("one shows two boxes") << 1.0 << 2;
-        QTest::newRow("six") << 6.0 << 6;
-        QTest::newRow("nine shows seven boxes") << 9.0 << 7;
-    }
-    void rules()
-    {
-        QFETCH(double, choices);
-        GameRecord game = kSixFrom40;
-        game.Choices = choices;
-        QTEST(RulesOf(game).Count, "count");
-    }
-
     void matches_data()
     {
         QTest::addColumn<QString>("pick");  // game: numbers + ball
@@ -115,14 +87,10 @@ private slots:
                                             << "3 PB 01110";
         QTest::newRow("all, ball missed") << "Power Ball|44 31 23 12 5|16"
                                           << "5 - 11111";
-        QTest::newRow("none") << "Power Ball|1 2 3 4 6|"
-                              << "0 - 00000";
         QTest::newRow("another game") << "Six|5 12 23 31 44 40|"
                                       << "-";
         QTest::newRow("same name, other bytes") << "Power Ball |5 12 23 31 44|17"
                                                 << "-";
-        QTest::newRow("unreadable line") << ""
-                                         << "-";
     }
     void matches()
     {
