@@ -5,6 +5,7 @@
 #include "frmaboutlotto.h"
 #include "frmhelp.h"
 #include "frmmain.h"
+#include "frmpastpicks.h"
 #include "globals.h"
 #include "readablecolours.h"
 #include "safefile.h"
@@ -47,7 +48,8 @@ class TestApp : public QObject
     GameCatalogue m_catalogue;
     StandIns m_desk;
 
-    // Main window on a Power Ball game; the editor after Add, the name left untitled, Power Ball on; help; About.
+    // Main window on a Power Ball game; the editor after Add, the name left untitled, Power Ball on; help; About;
+    // Past Picks.
     std::vector<std::unique_ptr<QWidget>> OpenWindows()
     {
         m_desk = {};
@@ -60,6 +62,7 @@ class TestApp : public QObject
         windows.emplace_back(editor);
         windows.emplace_back(new frmHelp(m_desk, m_desk));
         windows.emplace_back(new frmAboutLotto(m_desk, m_desk));
+        windows.emplace_back(new FrmPastPicks(m_catalogue, "picks.csv", m_desk, m_desk));
         for (const auto &window : windows)
             window->show();
         editor->findChild<QCheckBox *>("IsPowerBall")->click();
@@ -149,6 +152,7 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("steps"); // "beside", "modal" (over a modal editor) or "close", apart by blanks
         QTest::addColumn<QString>("seen");  // after each step: windows shown, "modal" when it takes the input
+        QTest::newRow("frmPastPicks twice, closed, again") << "frmPastPicks" << "beside beside close beside" << "1 1 0 1";
         for (const char *window : {"frmAboutLotto", "frmHelp"}) {
             QTest::addRow("%s twice, closed, again", window) << window << "beside beside close beside" << "1 1 0 1";
             // A window open beside the others was only raised for the modal editor, and stayed blocked behind it.
@@ -182,7 +186,10 @@ private slots:
                         shown->close();
                 });
             }
-            window == "frmHelp" ? globals.ShowHelp(over) : globals.ShowAbout(over);
+            if (window == "frmPastPicks")
+                globals.ShowPastPicks();
+            else
+                window == "frmHelp" ? globals.ShowHelp(over) : globals.ShowAbout(over);
             editor.hide();
             seen << count();
         }
