@@ -48,8 +48,8 @@ class TestApp : public QObject
     GameCatalogue m_catalogue;
     StandIns m_desk;
 
-    // Main window on a Power Ball game; the editor after Add, the name left untitled, Power Ball on; help; About;
-    // Past Picks.
+    // Main window on a Power Ball game; the editor after Add, the name left untitled, Power Ball on; help;
+    // About; Past Picks.
     std::vector<std::unique_ptr<QWidget>> OpenWindows()
     {
         m_desk = {};
