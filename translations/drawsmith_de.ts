@@ -601,6 +601,12 @@ Korrigieren Sie diese Zeile der Datei und versuchen Sie es dann erneut.</transla
         <translation>Der Webbrowser konnte nicht gestartet werden:
 %1</translation>
     </message>
+    <message>
+        <source>Printing could not be started:
+%1</source>
+        <translation>Das Drucken konnte nicht gestartet werden:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PastPicksModel</name>

@@ -601,6 +601,12 @@ Corrija esa línea del archivo y vuelva a intentarlo.</translation>
         <translation>No se pudo iniciar el navegador web:
 %1</translation>
     </message>
+    <message>
+        <source>Printing could not be started:
+%1</source>
+        <translation>No se pudo iniciar la impresión:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PastPicksModel</name>

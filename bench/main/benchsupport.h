@@ -49,7 +49,7 @@ public:
     void ShowAbout(QWidget *) override {}
     void ShowHelp(QWidget *) override {}
     void ShowPastPicks() override {}
-    bool ChoosePrinter(QPrinter &, QWidget *) override { return false; }
+    PrintResult Print(QWidget *, const QString &, const PagePainter &) override { return PrintResult::Cancelled; }
 };
 
 // Shows a window and returns once the window system has put it on screen.

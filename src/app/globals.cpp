@@ -8,13 +8,12 @@
 #include "frmhelp.h"
 #include "frmpastpicks.h"
 #include "messageboxes.h"
+#include "printplugin.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QPluginLoader>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QWidget>
 
 #ifndef DRAWSMITH_PLUGIN_INSTALL_DIR
@@ -57,11 +56,21 @@ void Globals::PicksRecorded()
         window->Reload();
 }
 
-bool Globals::ChoosePrinter(QPrinter &printer, QWidget *parent)
+PrintResult Globals::Print(QWidget *parent, const QString &document, const PagePainter &paint)
 {
-    QPrintDialog dialog(&printer, parent);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    return dialog.exec() == QDialog::Accepted;
+    QString errors;
+    for (const QString &path :
+         PluginPaths(QCoreApplication::applicationDirPath(), QStringLiteral("drawsmith_print"))) {
+        QPluginLoader loader(path);
+        if (auto *plugin = qobject_cast<PrintPlugin *>(loader.instance()))
+            return plugin->Print(parent, document, paint);
+        errors += loader.errorString() + QLatin1Char('\n');
+    }
+    m_boxes.Inform(
+        parent,
+        QCoreApplication::translate("Globals", "Printing could not be started:\n%1").arg(errors.trimmed()),
+        AppInfo::kTitle);
+    return PrintResult::Cancelled;
 }
 
 void Globals::ShowWindow(QPointer<QWidget> &slot, QWidget *(Globals::*create)(), QWidget *modalOver)
@@ -130,9 +139,9 @@ QWidget *Globals::CreateBrowser()
     return nullptr;
 }
 
-QStringList BrowserPluginPaths(const QString &programFolder)
+QStringList PluginPaths(const QString &programFolder, const QString &name)
 {
     const QDir programDir(programFolder);
-    return {programDir.filePath(QStringLiteral("drawsmith_browser")),
-            programDir.filePath(QStringLiteral(DRAWSMITH_PLUGIN_FROM_PROGRAM "/drawsmith_browser"))};
+    return {programDir.filePath(name),
+            programDir.filePath(QStringLiteral(DRAWSMITH_PLUGIN_FROM_PROGRAM "/") + name)};
 }

@@ -6,6 +6,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 
 class MessageBoxes;
 class QWidget;
@@ -25,7 +26,7 @@ public:
     void ShowHelp(QWidget *modalOver) override;
     void ShowPastPicks() override;
     void PicksRecorded() override;
-    bool ChoosePrinter(QPrinter &printer, QWidget *parent) override;
+    PrintResult Print(QWidget *parent, const QString &document, const PagePainter &paint) override;
 
 private:
     void ShowWindow(QPointer<QWidget> &slot, QWidget *(Globals::*create)(), QWidget *modalOver);
@@ -42,6 +43,10 @@ private:
     QPointer<QWidget> m_pastPicks;
 };
 
-// Where the browser plugin is looked for: beside the program (the build tree), then
-// in the installed plugin folder, found from the program's own folder.
-QStringList BrowserPluginPaths(const QString &programFolder);
+// Where a plugin is looked for: beside the program (the build tree), then in the
+// installed plugin folder, found from the program's own folder.
+QStringList PluginPaths(const QString &programFolder, const QString &name);
+inline QStringList BrowserPluginPaths(const QString &programFolder)
+{
+    return PluginPaths(programFolder, QStringLiteral("drawsmith_browser"));
+}

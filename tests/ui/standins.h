@@ -10,7 +10,7 @@
 #include "settingsstore.h"
 #include "windowhub.h"
 
-#include <QPrinter>
+#include <QPdfWriter>
 #include <QtWidgets>
 
 #include <functional>
@@ -45,13 +45,14 @@ struct StandIns final : MessageBoxes, SettingsStore, EventPump, RandomSource, Wi
     void ShowAbout(QWidget *over) override { events << (over ? "about over " + over->objectName() : "about"); }
     void ShowHelp(QWidget *over) override { events << (over ? "help over " + over->objectName() : "help"); }
     void ShowPastPicks() override { events << "past picks"; }
-    // Prints to `pdf` when it is set, else cancels the dialog.
-    bool ChoosePrinter(QPrinter &printer, QWidget *) override
+    // Prints to the file `pdf` when it is set, else cancels the dialog.
+    PrintResult Print(QWidget *, const QString &, const PagePainter &paint) override
     {
         events << "print";
-        if (!pdf.isEmpty())
-            printer.setOutputFileName(pdf);
-        return !pdf.isEmpty();
+        if (pdf.isEmpty())
+            return PrintResult::Cancelled;
+        QPdfWriter file(pdf);
+        return paint(file) ? PrintResult::Printed : PrintResult::Failed;
     }
     QStringList script, events;
     QString saved; // "Section/key=value"

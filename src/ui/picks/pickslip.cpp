@@ -10,8 +10,8 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QLocale>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
 
 namespace {
 // Draws one line of text in `font` at the top of `room`, then moves the room's top below it.
@@ -63,26 +63,25 @@ Slip SlipOf(const PastPick &pick, const GameCatalogue &catalogue)
     return slip;
 }
 
-bool PaintSlips(QPrinter &printer, const QList<Slip> &slips)
+bool PaintSlips(QPagedPaintDevice &device, const QList<Slip> &slips)
 {
     QPainter painter;
-    if (!painter.begin(&printer))
+    if (!painter.begin(&device))
         return false;
-    const QRectF page =
-        printer.pageLayout()
-            .paintRectPixels(printer.resolution())
-            .translated(-printer.pageLayout().paintRectPixels(printer.resolution()).topLeft());
-    const qreal gap = printer.resolution() / 4.0;
+    const int dpi = device.logicalDpiY();
+    const QRectF paper = device.pageLayout().paintRectPixels(dpi);
+    const QRectF page(0, 0, paper.width(), paper.height());
+    const qreal gap = dpi / 4.0;
     const qreal slipHeight = (page.height() - 2 * gap) / 3;
     int onPage = 0;
     for (const Slip &slip : slips) {
         if (onPage == 3) {
-            printer.newPage();
+            device.newPage();
             onPage = 0;
         }
         const QRectF frame(page.left(), page.top() + onPage * (slipHeight + gap), page.width(), slipHeight);
         // Black set here, never the palette's text colour, which is light under a dark theme.
-        painter.setPen(QPen(Qt::black, printer.resolution() / 72.0));
+        painter.setPen(QPen(Qt::black, dpi / 72.0));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(frame);
         QRectF room = frame.adjusted(gap, gap / 2, -gap, -gap / 2);
@@ -105,11 +104,10 @@ void PrintSlips(WindowHub &hub, MessageBoxes &boxes, QWidget *parent, const QLis
 {
     if (slips.isEmpty())
         return;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QCoreApplication::translate("PickSlip", "Drawsmith picks"));
-    if (!hub.ChoosePrinter(printer, parent))
-        return;
-    if (!PaintSlips(printer, slips))
+    const PrintResult result =
+        hub.Print(parent, QCoreApplication::translate("PickSlip", "Drawsmith picks"),
+                  [&](QPagedPaintDevice &device) { return PaintSlips(device, slips); });
+    if (result == PrintResult::Failed)
         boxes.Inform(
             parent,
             QCoreApplication::translate(

@@ -7,7 +7,7 @@
 #include <QList>
 #include <QString>
 
-class QPrinter;
+class QPagedPaintDevice;
 class QWidget;
 class MessageBoxes;
 class WindowHub;
@@ -30,7 +30,7 @@ QString LocalWhen(const std::string &time);
 Slip SlipOf(const PastPick &pick, const GameCatalogue &catalogue);
 
 // Draws the slips black on white, several to a page, whatever the palette.
-bool PaintSlips(QPrinter &printer, const QList<Slip> &slips);
+bool PaintSlips(QPagedPaintDevice &device, const QList<Slip> &slips);
 
 // The standard print dialog, then the slips; a printer that cannot start is told.
 void PrintSlips(WindowHub &hub, MessageBoxes &boxes, QWidget *parent, const QList<Slip> &slips);

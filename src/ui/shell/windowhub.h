@@ -1,8 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-class QPrinter;
+#include <functional>
+
+class QPagedPaintDevice;
+class QString;
 class QWidget;
+
+enum class PrintResult
+{
+    Cancelled, // nothing printed, and nothing more to tell
+    Printed,
+    Failed, // the printer or file chosen could not be opened
+};
+// Draws every page on the device; false when the device could not be painted on.
+using PagePainter = std::function<bool(QPagedPaintDevice &device)>;
 
 // Opens the program's secondary windows. Each exists at most once: opening one
 // that is open brings it to the front; closing one unloads it.
@@ -20,6 +32,6 @@ public:
     virtual void ShowPastPicks() = 0;
     // A run's picks were just added to the history: an open Past Picks shows them.
     virtual void PicksRecorded() {}
-    // The standard print dialog over parent; false when the user cancelled it.
-    virtual bool ChoosePrinter(QPrinter &printer, QWidget *parent) = 0;
+    // The standard print dialog over parent; on OK, `paint` draws the pages.
+    virtual PrintResult Print(QWidget *parent, const QString &document, const PagePainter &paint) = 0;
 };

@@ -48,9 +48,9 @@ struct Hub final : WindowHub
         if (window)
             window->Reload();
     }
-    bool ChoosePrinter(QPrinter &printer, QWidget *parent) override
+    PrintResult Print(QWidget *parent, const QString &document, const PagePainter &paint) override
     {
-        return fakes.ChoosePrinter(printer, parent);
+        return fakes.Print(parent, document, paint);
     }
 };
 
