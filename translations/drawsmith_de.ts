@@ -477,10 +477,6 @@ Korrigieren Sie diese Zeile der Datei und versuchen Sie es dann erneut.</transla
         <translation>Frühere Tipps</translation>
     </message>
     <message>
-        <source>Past pic&amp;ks, newest first:</source>
-        <translation>&amp;Frühere Tipps, neueste zuerst:</translation>
-    </message>
-    <message>
         <source>Newest first</source>
         <translation>Neueste zuerst</translation>
     </message>
@@ -591,6 +587,10 @@ Korrigieren Sie diese Zeile der Datei und versuchen Sie es dann erneut.</transla
     <message>
         <source>Past picks of %1 checked: %2. Drawsmith shows matches, not prizes: those differ by game and draw.</source>
         <translation>Geprüfte frühere Tipps für %1: %2. Drawsmith zeigt Treffer, keine Gewinne: Die hängen von Spiel und Ziehung ab.</translation>
+    </message>
+    <message>
+        <source>Past pic&amp;ks:</source>
+        <translation>&amp;Frühere Tipps:</translation>
     </message>
 </context>
 <context>

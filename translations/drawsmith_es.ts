@@ -477,10 +477,6 @@ Corrija esa línea del archivo y vuelva a intentarlo.</translation>
         <translation>Combinaciones anteriores</translation>
     </message>
     <message>
-        <source>Past pic&amp;ks, newest first:</source>
-        <translation>Combinaciones a&amp;nteriores, las más recientes primero:</translation>
-    </message>
-    <message>
         <source>Newest first</source>
         <translation>Más recientes primero</translation>
     </message>
@@ -591,6 +587,10 @@ Corrija esa línea del archivo y vuelva a intentarlo.</translation>
     <message>
         <source>Past picks of %1 checked: %2. Drawsmith shows matches, not prizes: those differ by game and draw.</source>
         <translation>Combinaciones anteriores de %1 comprobadas: %2. Drawsmith muestra aciertos, no premios: estos dependen del juego y del sorteo.</translation>
+    </message>
+    <message>
+        <source>Past pic&amp;ks:</source>
+        <translation>Combinaciones a&amp;nteriores:</translation>
     </message>
 </context>
 <context>

@@ -124,7 +124,7 @@ void FrmPastPicks::CreateControls()
     m_tblPicks->sortByColumn(PastPicksModel::When, Qt::DescendingOrder);
 
     auto *top = new QHBoxLayout;
-    top->addWidget(labelFor(tr("Past pic&ks, newest first:"), m_tblPicks), 1);
+    top->addWidget(labelFor(tr("Past pic&ks:"), m_tblPicks), 1);
     m_cboSort = new QComboBox(this);
     m_cboSort->setObjectName(QStringLiteral("cboSort"));
     m_cboSort->addItems({tr("Newest first"), tr("Most matches first")});
@@ -395,6 +395,10 @@ void FrmPastPicks::CheckClick()
                              .arg(FromCatalogueBytes(game.Name))
                              .arg(checked));
     m_lblStatus->setAccessibleName(m_lblStatus->text());
+    // The results are in the table, best first: the focus goes there, where a screen
+    // reader reads the summary and then the best row.
+    m_tblPicks->setAccessibleDescription(m_lblStatus->text());
+    m_tblPicks->setFocus(Qt::OtherFocusReason);
 }
 
 void FrmPastPicks::SortChosen(int choice)

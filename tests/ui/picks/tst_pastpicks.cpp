@@ -233,7 +233,7 @@ private slots:
                                 << "tblPicks" << QStringList() << newest;
         QTest::newRow("three and the Power Ball, best first")
             << "Alt+D =4,_11_18_3_9 Alt+B =32701 Return"
-            << "txtDrawPowerBall" << QStringList()
+            << "tblPicks" << QStringList()
             << QStringList{"12/4/26 9:00 AM | Big Ball | 4✓ 11✓ 18✓ 25 32 | 32722 | 3",
                            "12/1/26 9:00 AM | Big Ball | 1 2 3✓ 4✓ 5 | 32701✓ | 2 + PB", newest[1], newest[2],
                            newest[3]};
