@@ -286,6 +286,17 @@ private slots:
         }
     }
 
+    // A history that is no file opens an empty list that says why, and never hangs.
+    void historyIsAFolder()
+    {
+        Open("1", "<folder>");
+        FrmPastPicks *window = PastPicks();
+        QVERIFY(window);
+        QCOMPARE(Rows(window), QStringList());
+        QVERIFY2(window->findChild<QLabel *>("lblStatus")->text().startsWith("picks.csv is a folder"),
+                 qPrintable(window->findChild<QLabel *>("lblStatus")->text()));
+    }
+
     // A run ending while Past Picks is open shows at its top.
     void recordedWhileOpen()
     {
