@@ -270,21 +270,15 @@ void FrmMain::StartClick()
 bool FrmMain::CanBeDrawn()
 {
     // Only a hand-edited line gets here: the editor's range rule keeps such games out.
-    const int shown = static_cast<int>(std::clamp(m_activeGame.Choices, 2.0, double(PickGenerator::kSlots)));
+    const int shown = ShownSlots(m_activeGame.Choices);
     if (FillsDistinct(shown, CurrentRanges()))
         return true;
     const int row = m_catalogue.CurrentGame;
     const QString name =
         m_catalogue.HasRow(row) ? FromCatalogueText(m_catalogue.Games[std::size_t(row)].Name) : QString();
     m_boxes.Inform(this,
-                   tr("%1 cannot be drawn: line %2 of games.dat asks for %3 different numbers from %4 to %5, "
-                      "and that range does not hold so many. Correct the line in the game editor, then try "
-                      "again.")
-                       .arg(name)
-                       .arg(row + 1)
-                       .arg(shown)
-                       .arg(QString::fromStdString(FormatPlain(m_activeGame.LowNumber)),
-                            QString::fromStdString(FormatPlain(m_activeGame.HighNumber))),
+                   CannotBeDrawnText(name, row, QString::fromStdString(kCatalogueFile.string()), shown,
+                                     m_activeGame.LowNumber, m_activeGame.HighNumber),
                    tr("Number Range Error"));
     return false;
 }
