@@ -52,7 +52,7 @@ private slots:
                     .match(texts.takeLast())
                     .hasMatch());
         QCOMPARE(texts, (QStringList{"About Drawsmith", "Click Here to Visit My Website (You must already be on-line)",
-                                     "Drawsmith", "Version 1.0.0",
+                                     "Drawsmith", "Version " DRAWSMITH_VERSION_TEXT,
                                      "Please Click Here to Visit Our Website:\n" + AppInfo::kHomePage +
                                          "\nYou Must Have an Existing Internet Connection",
                                      "Warning:\nGambling is addictive!\nPlease be responsible", "OK",
