@@ -584,6 +584,12 @@ oder nicht ziehbar, oder die Tipps konnten nicht geschrieben werden; 2 Aufruffeh
         <source>the odds of %1 cannot be computed: its lowest number is 0 or its range is too large. Correct line %2 of %3 in the game editor.</source>
         <translation>die Gewinnchance von %1 lässt sich nicht berechnen: Die kleinste Zahl ist 0 oder der Bereich zu groß. Korrigieren Sie Zeile %2 von %3 im Spiel-Editor.</translation>
     </message>
+    <message>
+        <source>the window could not be loaded. Reinstall Drawsmith, then try again.
+%1</source>
+        <translation>das Fenster konnte nicht geladen werden. Installieren Sie Drawsmith neu und versuchen Sie es dann erneut.
+%1</translation>
+    </message>
 </context>
 <context>
     <name>UpDown</name>

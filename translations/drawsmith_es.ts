@@ -584,6 +584,12 @@ no se puede sortear, o no se pudieron escribir las combinaciones; 2 error de uso
         <source>the odds of %1 cannot be computed: its lowest number is 0 or its range is too large. Correct line %2 of %3 in the game editor.</source>
         <translation>no se pueden calcular las probabilidades de %1: su número más bajo es 0 o su intervalo es demasiado grande. Corrija la línea %2 de %3 en el editor de juegos.</translation>
     </message>
+    <message>
+        <source>the window could not be loaded. Reinstall Drawsmith, then try again.
+%1</source>
+        <translation>no se pudo cargar la ventana. Vuelva a instalar Drawsmith y vuelva a intentarlo.
+%1</translation>
+    </message>
 </context>
 <context>
     <name>UpDown</name>

@@ -311,3 +311,12 @@ int RunCommandLine(const CommandLine &line, int &argc, char *argv[])
     out.Append(OddsText(game) + '\n');
     return Finish(out, speaker);
 }
+
+int ReportNoWindow(const std::string &failure, int &argc, char *argv[])
+{
+    Speaker speaker(argc, argv);
+    speaker.Speak();
+    Complain(Terminal::tr("the window could not be loaded. Reinstall Drawsmith, then try again.\n%1")
+                 .arg(QString::fromLocal8Bit(failure).trimmed()));
+    return kFailed;
+}
