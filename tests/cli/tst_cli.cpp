@@ -29,9 +29,9 @@ Ran Run(const QString &folder, const QStringList &arguments, const QString &lang
     environment.remove("LC_ALL");
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(folder);
-    // Arguments in bytes that are no UTF-8 go through a shell line: "-c", "exec \"$0\" ...".
+    // Pipes, and arguments in bytes that are no UTF-8, go through a shell line: "-c", "\"$0\" ...".
     if (arguments.value(0) == "-c")
-        process.start("sh", arguments + QStringList{DRAWSMITH_PROGRAM});
+        process.start("bash", arguments + QStringList{DRAWSMITH_PROGRAM});
     else
         process.start(DRAWSMITH_PROGRAM, arguments);
     process.waitForFinished(60000);
@@ -100,6 +100,9 @@ private slots:
         QTest::newRow("pick by name") << QStringList{"--pick", "Power Ball"} << "en" << powerBall;
         QTest::newRow("pick three") << QStringList{"--count", "3", "--pick", "1"} << "en"
                                     << R"((California Lotto:( \d+){6}\n){3})";
+        QTest::newRow("pick, into a pipe closed early")
+            << QStringList{"-c", R"("$0" --pick 1 --count 1000000 | head -1; exit ${PIPESTATUS[0]})"} << "en"
+            << R"(California Lotto:( \d+){6}\n)";
         QTest::newRow("pick, the boxes a fraction of choices shows")
             << QStringList{"--catalogue", "odd.dat", "--pick", "3"} << "en"
             << R"(Half:( \d){5}\n)";
@@ -280,20 +283,6 @@ private slots:
         process.kill();
         process.waitForFinished();
         QCOMPARE(process.readAllStandardOutput(), QByteArray());
-    }
-
-    // A reader that stops early ends the program quietly.
-    void closedPipe()
-    {
-        QProcess process;
-        process.setWorkingDirectory(m_here);
-        process.start(DRAWSMITH_PROGRAM, {"--pick", "1", "--count", "1000000"});
-        QVERIFY(process.waitForReadyRead(60000));
-        process.closeReadChannel(QProcess::StandardOutput);
-        QVERIFY(process.waitForFinished(60000));
-        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(process.exitCode(), 0);
-        QCOMPARE(process.readAllStandardError(), QByteArray());
     }
 };
 
