@@ -328,6 +328,46 @@ Status CreateNewFile(const fs::path &file, const std::string &contents, unsigned
     return SystemFailure(file, error, true);
 }
 
+Status AppendToFile(const fs::path &file, const std::string &contents, const std::string &header)
+{
+    if (Status status = CheckReplaceable(file); !status)
+        return status;
+    const fs::path target = RealTarget(file);
+    Descriptor fd(::open(target.c_str(), O_RDWR | O_APPEND | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (fd.Get() < 0) {
+        if (errno == ENOENT)
+            return CreateNewFile(target, header + contents, FileMode(target)).WithFile(file.string());
+        return SystemFailure(file, errno, true);
+    }
+    struct stat info = {};
+    if (::fstat(fd.Get(), &info) != 0)
+        return SystemFailure(file, errno, true);
+    if (!S_ISREG(info.st_mode))
+        return NotRegular(file, info.st_mode);
+    std::string text;
+    char last = '\n';
+    if (info.st_size == 0)
+        text = header;
+    else if (::pread(fd.Get(), &last, 1, info.st_size - 1) == 1 && last != '\n')
+        text = "\r\n";
+    text += contents;
+    // Past the reading limit the file could never be read again.
+    if (static_cast<std::uintmax_t>(info.st_size) + text.size() > kMostFileBytes)
+        return Status::Failure(FileProblem::TooLarge, file.string());
+    int error = 0;
+    bool done = WriteAll(fd.Get(), text.data(), text.size(), error);
+    if (done && ::fsync(fd.Get()) != 0 && errno != EINVAL) {
+        error = errno;
+        done = false;
+    }
+    if (done)
+        return {}; // on the disk once fsync succeeded, whatever close says
+    // No half line may stay for the next reader.
+    while (::ftruncate(fd.Get(), info.st_size) != 0 && errno == EINTR) {
+    }
+    return SystemFailure(file, error, true);
+}
+
 void RemoveStaleTemporaries(const fs::path &file)
 {
     const fs::path target = RealTarget(file);

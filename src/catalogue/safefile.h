@@ -41,6 +41,13 @@ Status ReplaceFile(const std::filesystem::path &file, const std::string &content
 // and permission bits `mode`; never replaces anything.
 Status CreateNewFile(const std::filesystem::path &file, const std::string &contents, unsigned mode);
 
+// Appends `contents` to a regular file, through any links, first ending its
+// last line ("\r\n") when it has no line end. A missing or empty file gets
+// `header` before the contents. Refuses what ReplaceFile refuses, and a file
+// that would grow past kMostFileBytes. On failure (disk full, file-size limit)
+// the file is cut back to what it held. The caller holds the file's lock.
+Status AppendToFile(const std::filesystem::path &file, const std::string &contents, const std::string &header);
+
 // Permission bits of a regular file, or of a new file under the umask when
 // there is none.
 unsigned FileMode(const std::filesystem::path &file);
