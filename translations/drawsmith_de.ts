@@ -590,6 +590,14 @@ oder nicht ziehbar, oder die Tipps konnten nicht geschrieben werden; 2 Aufruffeh
         <translation>das Fenster konnte nicht geladen werden. Installieren Sie Drawsmith neu und versuchen Sie es dann erneut.
 %1</translation>
     </message>
+    <message>
+        <source>%1 cannot be drawn: line %2 of %3 gives numbers beyond %4, which Drawsmith cannot show. Correct the line in the game editor, then try again.</source>
+        <translation>%1 kann nicht gezogen werden: Zeile %2 von %3 ergibt Zahlen über %4, die Drawsmith nicht anzeigen kann. Korrigieren Sie die Zeile im Spiel-Editor und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>the picks were not kept, so none are shown. %1</source>
+        <translation>die Tipps wurden nicht gespeichert, daher wird keiner angezeigt. %1</translation>
+    </message>
 </context>
 <context>
     <name>UpDown</name>

@@ -590,6 +590,14 @@ no se puede sortear, o no se pudieron escribir las combinaciones; 2 error de uso
         <translation>no se pudo cargar la ventana. Vuelva a instalar Drawsmith y vuelva a intentarlo.
 %1</translation>
     </message>
+    <message>
+        <source>%1 cannot be drawn: line %2 of %3 gives numbers beyond %4, which Drawsmith cannot show. Correct the line in the game editor, then try again.</source>
+        <translation>No se puede sortear %1: la línea %2 de %3 da números mayores que %4, que Drawsmith no puede mostrar. Corrija la línea en el editor de juegos y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>the picks were not kept, so none are shown. %1</source>
+        <translation>las combinaciones no se guardaron, así que no se muestra ninguna. %1</translation>
+    </message>
 </context>
 <context>
     <name>UpDown</name>

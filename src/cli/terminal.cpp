@@ -9,6 +9,7 @@
 #include "numbertext.h"
 #include "odds.h"
 #include "output.h"
+#include "pickhistory.h"
 #include "setdrawer.h"
 #include "translations.h"
 
@@ -21,6 +22,8 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
+#include <limits>
 #include <memory>
 #include <unistd.h>
 
@@ -183,20 +186,22 @@ void AppendNumber(std::string &out, long long number)
     out.append(digits, end);
 }
 
-// "Power Ball: 5 12 23 31 44 + PB 17", as the window's Copy Picks writes it.
-void AppendPicksLine(std::string &out, const std::string &name, const ShownSet &set)
+// Whether every number the game's ranges give fits the picks as kept and copied.
+bool FitsPicks(const GameRecord &game)
 {
-    out += name;
-    out += ':';
-    for (int slot = 0; slot < set.Slots; ++slot) {
-        out += ' ';
-        AppendNumber(out, set.Numbers[slot]);
-    }
-    if (set.HasPowerBall) {
-        out += " + PB ";
-        AppendNumber(out, set.PowerBall);
-    }
-    out += '\n';
+    auto fits = [](double value) {
+        return value >= std::numeric_limits<int>::min() && value <= std::numeric_limits<int>::max();
+    };
+    return fits(game.LowNumber) && fits(game.HighNumber) &&
+           (!game.HasPowerBall() || fits(game.PowerBallHigh + 1));
+}
+
+PastPick AsPick(const ShownSet &set, const std::string &time, const std::string &name)
+{
+    PastPick pick{time, name, {set.Numbers, set.Numbers + set.Slots}, std::nullopt};
+    if (set.HasPowerBall)
+        pick.PowerBall = static_cast<int>(set.PowerBall);
+    return pick;
 }
 
 // The end of the output: quiet when the reader has gone, as `head` leaves it.
@@ -238,14 +243,38 @@ int Pick(const GameRecord &game, std::size_t row, const CommandLine &line, Speak
                                    game.LowNumber, game.HighNumber));
         return kFailed;
     }
-    SetDrawer drawer(game);
-    Output out(STDOUT_FILENO);
-    std::string text;
-    for (long set = 0; set < line.Count && !out.Error(); ++set) {
-        text.clear();
-        AppendPicksLine(text, game.Name, drawer.Next());
-        out.Append(text);
+    if (!FitsPicks(game)) {
+        speaker.Speak();
+        Complain(
+            Terminal::tr("%1 cannot be drawn: line %2 of %3 gives numbers beyond %4, which Drawsmith cannot "
+                         "show. Correct the line in the game editor, then try again.")
+                .arg(Quoted(game.Name))
+                .arg(row + 1)
+                .arg(FileName(line))
+                .arg(std::numeric_limits<int>::max()));
+        return kFailed;
     }
+    SetDrawer drawer(game);
+    const std::string time = LocalTimestamp(std::time(nullptr));
+    Output out(STDOUT_FILENO);
+    if (!line.Keep) {
+        for (long set = 0; set < line.Count && !out.Error(); ++set)
+            out.Append(FormatCopyLine(AsPick(drawer.Next(), time, game.Name)) + '\n');
+        return Finish(out, speaker);
+    }
+    // Kept first and shown after: what is shown is always in the history.
+    std::vector<PastPick> picks;
+    picks.reserve(std::size_t(line.Count));
+    for (long set = 0; set < line.Count; ++set)
+        picks.push_back(AsPick(drawer.Next(), time, game.Name));
+    if (const Status failure = AppendPicks(HistoryFileBeside(line.Catalogue), picks); !failure) {
+        speaker.Speak();
+        Complain(
+            Terminal::tr("the picks were not kept, so none are shown. %1").arg(FileFailureText(failure)));
+        return kFailed;
+    }
+    for (const PastPick &pick : picks)
+        out.Append(FormatCopyLine(pick) + '\n');
     return Finish(out, speaker);
 }
 } // namespace

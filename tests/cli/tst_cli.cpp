@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogueloader.h"
+#include "pickhistory.h"
 #include "safefile.h"
 
 #include <QtTest>
@@ -59,11 +60,19 @@ private slots:
         QVERIFY(ReplaceFile((m_here + "/odd.dat").toStdString(),
                             "Tiny, 6, 1, 5, 0, 0\r\nZero, 3, 0, 9, 0, 0\r\nHalf, 4.5, 1, 5, 0, 0\r\n"
                             "Lotto Espa\xf1"
-                            "a, 3, 1, 9, 1, 2\r\n"));
+                            "a, 3, 1, 9, 1, 2\r\nHuge, 3, 1, 3E+9, 0, 0\r\n"));
         QVERIFY(ReplaceFile((m_here + "/empty.dat").toStdString(), ""));
         QVERIFY(ReplaceFile((m_here + "/word.dat").toStdString(), "A, 6, 1, 49, x, 0\r\n"));
         QVERIFY(QDir(m_here).mkdir("folder.dat"));
         QCOMPARE(mkfifo((m_here + "/fifo.dat").toLocal8Bit().constData(), 0600), 0);
+        for (const char *folder : {"kept", "readonly"}) {
+            QVERIFY(QDir(m_here).mkdir(folder));
+            QVERIFY(
+                WriteDefaultCatalogue(QStringLiteral("%1/%2/games.dat").arg(m_here, folder).toStdString()));
+        }
+        QVERIFY(
+            ReplaceFile((m_here + "/readonly/picks.csv").toStdString(), "time,game,numbers,power_ball\r\n"));
+        QVERIFY(QFile::setPermissions(m_here + "/readonly/picks.csv", QFile::ReadOwner | QFile::ReadOther));
         QFile large(m_here + "/large.dat");
         QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(kMostFileBytes + 1));
     }
@@ -90,7 +99,7 @@ private slots:
                "5\tLotto Texas\t6\t1-50\t-\t15890700 to 1\n6\tNew York Lotto\t6\t1-51\t-\t18009460 to 1\n";
         QTest::newRow("list, odds that cannot be computed")
             << QStringList{"--catalogue", "odd.dat", "--list"} << "en"
-            << "1\tTiny\t6\t1-5\t-\t0\\.166666666666667 to 1\n2\tZero\t3\t0-9\t-\t-\n.*\n.*\n";
+            << "1\tTiny\t6\t1-5\t-\t0\\.166666666666667 to 1\n2\tZero\t3\t0-9\t-\t-\n.*\n.*\n.*\n";
         QTest::newRow("odds by row") << QStringList{"--odds", "4"} << "en"
                                      << "80089128 to 1\n";
         QTest::newRow("odds by name, any case") << QStringList{"--odds=POWER ball"} << "en"
@@ -186,8 +195,12 @@ private slots:
         failure("row beyond the last", {"--odds", "7"}, "games.dat has no game \"7\"\\..*");
         failure("range too small to draw", {"--catalogue", "odd.dat", "--pick", "tiny"},
                 "Tiny cannot be drawn: line 1 of odd.dat asks for 6 different numbers from 1 to 5, and that "
-                "range "
-                "does not hold so many\\..*");
+                "range does not hold so many\\..*");
+        failure("numbers beyond what can be shown", {"--catalogue", "odd.dat", "--pick", "Huge"},
+                "\"Huge\" cannot be drawn: line 5 of odd.dat gives numbers beyond 2147483647, .*");
+        failure("keep into a read-only history",
+                {"--catalogue", "readonly/games.dat", "--pick", "2", "--keep"},
+                "the picks were not kept, so none are shown. readonly/picks.csv is read-only\\..*");
         failure(
             "odds that cannot be computed", {"--catalogue", "odd.dat", "--odds", "Zero"},
             "the odds of \"Zero\" cannot be computed: .* Correct line 2 of odd.dat in the game editor\\.");
@@ -268,6 +281,26 @@ private slots:
         if (powerHigh)
             QVERIFY(fair(powerCounts, powerHigh, kSets));
         QVERIFY(Run(m_here, {"--pick", game, "--count", "20"}).Out != lines.mid(0, 20).join('\n') + '\n');
+    }
+
+    // --keep adds what it shows to the history beside the catalogue, after what was there.
+    void keep()
+    {
+        QStringList shown;
+        for (int run = 0; run < 2; ++run) {
+            const Ran ran =
+                Run(m_here, {"--catalogue", "kept/games.dat", "--pick", "4", "--count", "3", "--keep"});
+            QCOMPARE(ran.Status, 0);
+            shown << QString::fromUtf8(ran.Out).split('\n', Qt::SkipEmptyParts);
+        }
+        std::vector<HistoryLine> lines;
+        QVERIFY(ReadHistory((m_here + "/kept/picks.csv").toStdString(), lines));
+        QStringList kept;
+        for (const HistoryLine &line : lines)
+            kept << QString::fromStdString(line.Pick ? FormatCopyLine(*line.Pick) : line.Raw);
+        QCOMPARE(shown.size(), 6);
+        QCOMPARE(kept, shown);
+        QVERIFY(!QFile::exists(m_here + "/picks.csv"));
     }
 
     // Qt's own options alone start the window as always: here it waits with the
