@@ -28,8 +28,8 @@ if [ "$mode" != run ]; then
 fi
 if [ "$mode" = test ]; then
     # Window tests under a virtual display, the end-to-end test through the
-    # accessibility bus, and the registry test under wine.
-    packages+=(xvfb xauth x11-utils dbus dbus-x11 at-spi2-core python3 python3-pyatspi
+    # accessibility bus, the registry test under wine, and the bash completion.
+    packages+=(xvfb xauth x11-utils dbus dbus-x11 at-spi2-core python3 python3-pyatspi bash-completion
         g++-mingw-w64-x86-64 wine64 appstream desktop-file-utils)
 fi
 
