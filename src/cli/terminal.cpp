@@ -32,8 +32,8 @@ constexpr int kDone = 0;
 constexpr int kFailed = 1;
 constexpr int kUsageError = 2;
 
-// Translations need a core application; the picks alone need none, and --pick
-// stays as quick as a program without Qt.
+// Translations need a core application, made when the first text is due: the
+// picks themselves need none.
 class Speaker final
 {
 public:
