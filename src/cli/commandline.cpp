@@ -2,33 +2,21 @@
 #include "commandline.h"
 
 #include <algorithm>
-#include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace {
-// Qt's start-up options, without their dashes: those that take a value, then flags.
-constexpr std::array<std::string_view, 15> kQtValued = {"platform",
-                                                        "platformpluginpath",
-                                                        "platformtheme",
-                                                        "plugin",
-                                                        "qwindowgeometry",
-                                                        "geometry",
-                                                        "qwindowicon",
-                                                        "icon",
-                                                        "qwindowtitle",
-                                                        "title",
-                                                        "session",
-                                                        "display",
-                                                        "name",
-                                                        "style",
-                                                        "stylesheet"};
-constexpr std::array<std::string_view, 7> kQtFlags = {"reverse",     "nograb",      "dograb",       "sync",
-                                                      "widgetcount", "testability", "qmljsdebugger"};
+// Qt's start-up options, without their dashes, each between blanks: those that
+// take a value, then flags.
+constexpr std::string_view kQtValued =
+    " platform platformpluginpath platformtheme plugin qwindowgeometry geometry "
+    "qwindowicon icon qwindowtitle title session display name style stylesheet ";
+constexpr std::string_view kQtFlags = " reverse nograb dograb sync widgetcount testability qmljsdebugger ";
 
-bool Contains(const auto &list, std::string_view word)
+bool Contains(std::string_view list, std::string_view word)
 {
-    return std::find(list.begin(), list.end(), word) != list.end();
+    return !word.empty() && list.find(' ' + std::string(word) + ' ') != std::string_view::npos;
 }
 
 // The option's name without its dashes and any "=value".
