@@ -3,6 +3,7 @@
 // compositor: a window system error there ends this process, and the test with it.
 #include "addgame.h"
 #include "frmaboutlotto.h"
+#include "frmhelp.h"
 #include "frmmain.h"
 #include "globals.h"
 #include "safefile.h"
@@ -106,6 +107,33 @@ private slots:
         }
         shown->show();
         enlarge(shown.get());
+    }
+
+    // The help window keeps its sizable border and its text fills whatever size it is given.
+    void helpSizable_data()
+    {
+        QTest::addColumn<int>("state");
+        QTest::newRow("maximized") << int(Qt::WindowMaximized);
+        QTest::newRow("full screen") << int(Qt::WindowFullScreen);
+    }
+    void helpSizable()
+    {
+        QFETCH(int, state);
+        frmHelp help(m_desk, m_desk);
+        help.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&help));
+        QVERIFY(OffersMaximize(&help));
+        const QSize normal = help.size();
+        const QWidget *text = help.findChild<QWidget *>("txtHelp");
+        const auto fills = [&] { return text->size() == help.centralWidget()->size(); };
+        help.windowHandle()->setWindowStates(Qt::WindowState(state));
+        // X11 without a window manager leaves every window as it is.
+        if (QGuiApplication::platformName() != "xcb")
+            QTRY_VERIFY(help.width() > normal.width() && help.height() > normal.height());
+        QTRY_VERIFY(fills());
+        help.windowHandle()->setWindowStates(Qt::WindowNoState);
+        QTRY_COMPARE(help.size(), normal);
+        QTRY_VERIFY(fills());
     }
 
     // Qt's Wayland title bar centres the title over the whole width: a box sized to a short
