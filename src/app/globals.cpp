@@ -29,7 +29,7 @@ Globals::~Globals()
 
 void Globals::ShowBrowser()
 {
-    ShowWindow(m_browser, &Globals::CreateBrowser, nullptr, nullptr);
+    ShowWindow(m_browser, &Globals::CreateBrowser, nullptr);
 }
 
 void Globals::ShowAbout(QWidget *modalOver)

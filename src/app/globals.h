@@ -27,8 +27,9 @@ public:
     void ShowHelp(QWidget *modalOver) override;
 
 private:
+    // A window not modal opens above opener, when there is one.
     void ShowWindow(QPointer<QWidget> &slot, QWidget *(Globals::*create)(), QWidget *modalOver,
-                    QWidget *opener);
+                    QWidget *opener = nullptr);
     QWidget *CreateBrowser();
     QWidget *CreateAbout();
     QWidget *CreateHelp();
