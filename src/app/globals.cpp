@@ -6,6 +6,7 @@
 #include "frmaboutlotto.h"
 #include "frmhelp.h"
 #include "messageboxes.h"
+#include "windowframe.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -33,15 +34,16 @@ void Globals::ShowBrowser()
 
 void Globals::ShowAbout(QWidget *modalOver)
 {
-    ShowWindow(m_about, &Globals::CreateAbout, modalOver);
+    ShowWindow(m_about, &Globals::CreateAbout, modalOver, m_mainWindow);
 }
 
 void Globals::ShowHelp(QWidget *modalOver)
 {
-    ShowWindow(m_help, &Globals::CreateHelp, modalOver);
+    ShowWindow(m_help, &Globals::CreateHelp, modalOver, m_mainWindow);
 }
 
-void Globals::ShowWindow(QPointer<QWidget> &slot, QWidget *(Globals::*create)(), QWidget *modalOver)
+void Globals::ShowWindow(QPointer<QWidget> &slot, QWidget *(Globals::*create)(), QWidget *modalOver,
+                         QWidget *opener)
 {
     if (slot && modalOver && !slot->isModal()) {
         // Open beside the others, it would stay blocked behind the modal window
@@ -50,10 +52,7 @@ void Globals::ShowWindow(QPointer<QWidget> &slot, QWidget *(Globals::*create)(),
         slot = nullptr;
     }
     if (slot) {
-        if (slot->isMinimized())
-            slot->showNormal();
-        slot->raise();
-        slot->activateWindow();
+        ShowInFront(slot, nullptr);
         return;
     }
     QWidget *window = (this->*create)();
@@ -62,17 +61,13 @@ void Globals::ShowWindow(QPointer<QWidget> &slot, QWidget *(Globals::*create)(),
     window->setAttribute(Qt::WA_DeleteOnClose);
     slot = window;
     if (!modalOver) {
-        window->show();
-        window->raise();
-        window->activateWindow();
+        ShowInFront(window, opener);
         return;
     }
     window->setWindowModality(Qt::ApplicationModal);
     QEventLoop loop;
     QObject::connect(window, &QObject::destroyed, &loop, &QEventLoop::quit);
-    window->show();
-    window->raise();
-    window->activateWindow();
+    ShowInFront(window, modalOver);
     loop.exec(QEventLoop::DialogExec);
 }
 

@@ -19,13 +19,17 @@ public:
     ~Globals() override;
 
     GameCatalogue &Catalogue() { return m_catalogue; }
+    // About and help, opened beside it, stay above this window.
+    void SetMainWindow(QWidget *window) { m_mainWindow = window; }
 
     void ShowBrowser() override;
     void ShowAbout(QWidget *modalOver) override;
     void ShowHelp(QWidget *modalOver) override;
 
 private:
-    void ShowWindow(QPointer<QWidget> &slot, QWidget *(Globals::*create)(), QWidget *modalOver);
+    // A window not modal opens above opener, when there is one.
+    void ShowWindow(QPointer<QWidget> &slot, QWidget *(Globals::*create)(), QWidget *modalOver,
+                    QWidget *opener = nullptr);
     QWidget *CreateBrowser();
     QWidget *CreateAbout();
     QWidget *CreateHelp();
@@ -35,6 +39,7 @@ private:
     QPointer<QWidget> m_browser;
     QPointer<QWidget> m_about;
     QPointer<QWidget> m_help;
+    QPointer<QWidget> m_mainWindow;
 };
 
 // Where the browser plugin is looked for: beside the program (the build tree), then

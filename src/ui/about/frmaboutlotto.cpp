@@ -8,6 +8,7 @@
 #include "readablecolours.h"
 #include "sysinfoservices.h"
 #include "twips.h"
+#include "windowframe.h"
 #include "windowhub.h"
 
 #include <QGuiApplication>
@@ -94,6 +95,7 @@ frmAboutLotto::frmAboutLotto(WindowHub &hub, MessageBoxes &boxes, SysInfoService
     setObjectName(QStringLiteral("frmAboutLotto"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    KeepFixedSize(this, false);
     setWindowIcon(AppIcon());
 
     setFont(FormFont(kFormPointSize));

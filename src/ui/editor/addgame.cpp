@@ -14,6 +14,7 @@
 #include "readablecolours.h"
 #include "twips.h"
 #include "updown.h"
+#include "windowframe.h"
 #include "windowhub.h"
 
 #include <QCheckBox>
@@ -71,6 +72,7 @@ AddGame::AddGame(GameCatalogue &catalogue, WindowHub &hub, MessageBoxes &boxes, 
     setWindowTitle(tr("Add a Game to the Drawsmith"));
     setWindowIcon(AppIcon());
     setModal(true);
+    KeepFixedSize(this, false);
     setFont(FormFont());
     LetEnterPressFocusedButton();
 

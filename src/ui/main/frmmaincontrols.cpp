@@ -11,6 +11,7 @@
 #include "pickbox.h"
 #include "readablecolours.h"
 #include "twips.h"
+#include "windowframe.h"
 #include "windowhub.h"
 
 #include <QAction>
@@ -65,6 +66,7 @@ FrmMain::FrmMain(GameCatalogue &catalogue, WindowHub &hub, MessageBoxes &boxes, 
 
     const int width = TwipsToPixels(kClientWidth);
     setFixedSize(width, TwipsToPixels(kClientHeight) + menuBar()->sizeHint().height());
+    KeepFixedSize(this, true);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
