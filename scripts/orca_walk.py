@@ -69,7 +69,8 @@ def run_and_listen(frame, stop_after=None):
     answer = None
     while time.time() - sent < 120:
         said, _ = heard_since(offset)
-        after = [float(t) for t, _, _ in said if float(t) >= sent]
+        # Orca echoes the key when it gets to it; a busy Orca may still be saying older things
+        after = [float(t) for t, kind, text in said if float(t) >= sent and kind == "key" and text == "tab"]
         if after:
             answer = round(after[0] - ended, 2)
             break
@@ -116,7 +117,10 @@ def main():
                 key(name)
             key("ctrl+a", settle=0.3)
             subprocess.run(["xdotool", "type", "--delay", "50", "Mini Lotto"], check=True)
-            key("alt+a", settle=2)  # Add and Save New Game
+            key("Tab")  # Cancel
+            key("Tab")
+            key("Tab")  # Add and Save New Game
+            key("space", settle=2)
             activate("Drawsmith")
             key("alt+h", settle=0.8)
             key("a", settle=0.5)

@@ -99,6 +99,10 @@ void RunVoice::Forward(QAccessibleEvent *event)
         return;
     }
     // Qt offers no call to its own handler: send the event again with ours out of the way.
+    // A table's model change was applied to its interface on the first sending; a second
+    // would apply it twice, and the bridge has no use for it.
+    if (event->type() == QAccessible::TableModelChanged)
+        return;
     QAccessible::installUpdateHandler(nullptr);
     QAccessible::updateAccessibility(event);
     QAccessible::installUpdateHandler(&RunVoice::Hold);
