@@ -9,6 +9,7 @@ usage, under a display and a private session bus:
 import contextlib
 import os
 import pathlib
+import re
 import signal
 import subprocess
 import sys
@@ -161,6 +162,15 @@ def text_of(acc):
     return acc.queryText().getText(0, -1)
 
 
+def code_names(root):
+    """The names of showing objects under root that are a control's object name rather than a person's."""
+    names = {(acc.name or "").strip() for role in (PUSH, TEXT, LABEL, COMBO, SPIN, pyatspi.ROLE_PROGRESS_BAR,
+                                                   pyatspi.ROLE_FILLER, pyatspi.ROLE_PANEL)
+             for acc in find_all(root, role)}
+    return sorted(n for n in names if re.fullmatch(r"(Text\d|txt\w+|lbl\w+|Label\d|BarVal|LotGame|cmd\w+|cmp\w+|"
+                                                   r"MyGames|ChoiceNum|LowNum|HighNum|Power(Low|High)|UpDown\w*)", n))
+
+
 def labels_of(acc):
     return [r.getTarget(0).name for r in acc.getRelationSet() if r.getRelationType() == pyatspi.RELATION_LABELLED_BY]
 
@@ -191,6 +201,7 @@ def scenario(program, games):
         t.name for t in find_all(frame, TEXT) if t.name not in boxes and t.parent.getRole() != COMBO]
     expect(not unnamed, f"boxes missing or named for no person: {unnamed}")
     expect(labels_of(find_all(frame, COMBO)[0]) == ["Game Selections"], "the game list is not labelled")
+    expect(not code_names(frame), f"controls heard by their object names: {code_names(frame)}")
     yield "the boxes are named by their labels, the game list by \"Game Selections\""
 
     ear.clear()
@@ -210,6 +221,7 @@ def scenario(program, games):
 
     choose_from_combo(find_all(frame, COMBO)[0], "Edit or Add Lottery Game")
     editor = window(app, "Add a Game to the Drawsmith")
+    expect(not code_names(editor), f"editor controls heard by their object names: {code_names(editor)}")
     numbers = [(n, find_one(editor, SPIN, n)) for n in ("Numbers to Pick?", "Lowest Number", "Highest Number")]
     heard = [(n, s and s.queryValue().currentValue) for n, s in numbers]
     expect(heard == [("Numbers to Pick?", 6), ("Lowest Number", 1), ("Highest Number", 50)],

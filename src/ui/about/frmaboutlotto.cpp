@@ -171,7 +171,6 @@ void frmAboutLotto::CreateControls()
     // From the grey line's start to the white line's end, one pixel below it.
     auto *line1 = new EtchedLine(this);
     line1->setObjectName(QStringLiteral("Line1"));
-    line1->setAccessibleName(QStringLiteral("Line1"));
     const int lineLeft = TwipsToPixels(90);
     const int lineTop = TwipsToPixels(2445);
     line1->setGeometry(lineLeft, lineTop, TwipsToPixels(5654) - lineLeft + 1,

@@ -186,6 +186,7 @@ void FrmMain::CreateControls()
     m_barVal->setValue(0);
     m_barVal->setTextVisible(false);
     Describe(m_barVal, {});
+    nameBy(m_lblProgress, m_barVal);
     m_barVal->hide();
 
     QList<QObject *> flashing{m_txtPowerball, m_barVal};
