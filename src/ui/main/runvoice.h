@@ -8,7 +8,7 @@
 #include <QWidget>
 
 // What a screen reader hears of a run. While the numbers flash, the accessibility
-// updates of the flashing controls are held back (one in kQuietInterval passes):
+// updates of the flashing controls are held back (one per kQuietInterval passes):
 // sent one by one, thousands of them kept the screen reader busy for a minute after
 // the run. When the outermost run ends the picks are spoken once, by showing a
 // notification that a screen reader reads without the focus moving.
@@ -27,7 +27,6 @@ public:
     // The row's name: the picks as they stand, heard when the row takes the focus.
     void ShowPicks(const QString &picks);
     QWidget *PicksRow() const { return m_row; }
-    bool Running() const { return m_depth > 0; }
 
     static constexpr int kQuietInterval = 500; // ms
 
