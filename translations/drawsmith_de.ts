@@ -347,7 +347,7 @@ Korrigieren Sie diese Zeile der Datei und versuchen Sie es dann erneut.</transla
     </message>
     <message>
         <source>Game Selections</source>
-        <translation>Ihre Lottozahlen</translation>
+        <translation>Spielauswahl</translation>
     </message>
     <message>
         <source>Power Ball</source>
@@ -446,6 +446,18 @@ Korrigieren Sie diese Zeile der Datei und versuchen Sie es dann erneut.</transla
     <message>
         <source>Copy Picks</source>
         <translation>Tipp kopieren</translation>
+    </message>
+    <message>
+        <source>Power Ball %1</source>
+        <translation>Zusatzzahl %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Pick %1</source>
+        <translation>Zahl %1</translation>
     </message>
 </context>
 <context>

@@ -347,7 +347,7 @@ Corrija esa línea del archivo y vuelva a intentarlo.</translation>
     </message>
     <message>
         <source>Game Selections</source>
-        <translation>Su combinación</translation>
+        <translation>Selección de juego</translation>
     </message>
     <message>
         <source>Power Ball</source>
@@ -446,6 +446,18 @@ Corrija esa línea del archivo y vuelva a intentarlo.</translation>
     <message>
         <source>Copy Picks</source>
         <translation>Copiar combinación</translation>
+    </message>
+    <message>
+        <source>Power Ball %1</source>
+        <translation>Bola extra %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Pick %1</source>
+        <translation>Número %1</translation>
     </message>
 </context>
 <context>

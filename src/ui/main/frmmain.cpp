@@ -11,6 +11,7 @@
 #include "odds.h"
 #include "pickbox.h"
 #include "platform.h"
+#include "runvoice.h"
 #include "settingsstore.h"
 #include "windowhub.h"
 
@@ -165,6 +166,7 @@ bool FrmMain::ShowGame()
     if (!ShowOdds())
         return false;
     SetCaption(m_label1, FromCatalogueText(game.Name));
+    m_voice->ShowPicks(SpokenPicks());
     return true;
 }
 
@@ -322,6 +324,21 @@ QString FrmMain::PicksLine() const
     return line;
 }
 
+QString FrmMain::SpokenPicks() const
+{
+    QStringList numbers;
+    for (const PickBox *pick : m_picks)
+        if (!pick->isHidden())
+            numbers << pick->text();
+    if (!m_txtPowerball->isHidden())
+        numbers << tr("Power Ball %1").arg(m_txtPowerball->text());
+    const int row = m_catalogue.CurrentGame;
+    const QString game = m_catalogue.HasRow(row) && std::size_t(row) < m_catalogue.Games.size()
+                             ? FromCatalogueText(m_catalogue.Games[std::size_t(row)].Name)
+                             : m_label1->text();
+    return tr("%1: %2").arg(game, numbers.join(QStringLiteral(", ")));
+}
+
 void FrmMain::CopyPicks()
 {
     QGuiApplication::clipboard()->setText(PicksLine());
@@ -355,6 +372,7 @@ bool FrmMain::eventFilter(QObject *watched, QEvent *event)
 
 void FrmMain::BeginRun()
 {
+    m_voice->BeginRun();
     m_lblProgress->show();
     SetCaption(m_lblProgress, tr("Working..."));
     m_barVal->show();
@@ -388,6 +406,7 @@ void FrmMain::EndRun()
     SetCaption(m_lblProgress, tr("Good Luck With Your Picks!"));
     m_barVal->hide();
     ShowInstead(m_cmdStart, m_cmpStop);
+    m_voice->EndRun(SpokenPicks());
 }
 
 PickRanges FrmMain::CurrentRanges() const

@@ -14,6 +14,7 @@ class MessageBoxes;
 class SettingsStore;
 class EventPump;
 class PickBox;
+class RunVoice;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -81,6 +82,8 @@ private:
     void ShowInstead(QPushButton *shown, QPushButton *hidden);
     // The shown picks as one line, e.g. "Power Ball: 5 12 23 31 44 + PB 17".
     QString PicksLine() const;
+    // The shown picks as a screen reader says them, e.g. "Power Ball: 5, 12, 23, 31, 44, Power Ball 17".
+    QString SpokenPicks() const;
     void CopyPicks();
     void ShowPickMenu(PickBox *box, const QPoint &place);
 
@@ -130,6 +133,7 @@ private:
     QPushButton *m_cmdStart = nullptr;
     QPushButton *m_cmpStop = nullptr;
     QPushButton *m_cmdExit = nullptr;
+    RunVoice *m_voice = nullptr;
 
     QAction *m_mnuExit = nullptr;
     QMenu *m_mnuHelpDetails = nullptr;
