@@ -27,10 +27,11 @@ if [ "$mode" != run ]; then
     packages+=(lintian)
 fi
 if [ "$mode" = test ]; then
-    # Window tests under a virtual display, the end-to-end test through the
-    # accessibility bus, the registry test under wine, and printed slips read back.
-    packages+=(xvfb xauth x11-utils dbus dbus-x11 at-spi2-core python3 python3-pyatspi poppler-utils
-        g++-mingw-w64-x86-64 wine64 appstream desktop-file-utils)
+    # Window tests under a virtual display and a headless Wayland compositor, the
+    # end-to-end test through the accessibility bus, the registry test under wine,
+    # the bash completion, and printed slips read back.
+    packages+=(xvfb xauth x11-utils weston qt6-wayland dbus dbus-x11 at-spi2-core python3 python3-pyatspi bash-completion
+        poppler-utils g++-mingw-w64-x86-64 wine64 appstream desktop-file-utils)
 fi
 
 missing=()

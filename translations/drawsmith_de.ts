@@ -302,6 +302,10 @@ Korrigieren Sie diese Zeile der Datei und versuchen Sie es dann erneut.</transla
         <source>%1 could not be saved (%2). Nothing was changed. Try again.</source>
         <translation>%1 konnte nicht gespeichert werden (%2). Es wurde nichts geändert. Versuchen Sie es erneut.</translation>
     </message>
+    <message>
+        <source>%1 cannot be drawn: line %2 of %3 asks for %4 different numbers from %5 to %6, and that range does not hold so many. Correct the line in the game editor, then try again.</source>
+        <translation>%1 kann nicht gezogen werden: Zeile %2 von %3 verlangt %4 verschiedene Zahlen von %5 bis %6, und dieser Bereich enthält nicht so viele. Korrigieren Sie die Zeile im Spiel-Editor und versuchen Sie es dann erneut.</translation>
+    </message>
 </context>
 <context>
     <name>FrmMain</name>
@@ -343,7 +347,7 @@ Korrigieren Sie diese Zeile der Datei und versuchen Sie es dann erneut.</transla
     </message>
     <message>
         <source>Game Selections</source>
-        <translation>Ihre Lottozahlen</translation>
+        <translation>Spielauswahl</translation>
     </message>
     <message>
         <source>Power Ball</source>
@@ -434,10 +438,6 @@ Korrigieren Sie diese Zeile der Datei und versuchen Sie es dann erneut.</transla
     <message>
         <source>Too Many Games</source>
         <translation>Zu viele Spiele</translation>
-    </message>
-    <message>
-        <source>%1 cannot be drawn: line %2 of games.dat asks for %3 different numbers from %4 to %5, and that range does not hold so many. Correct the line in the game editor, then try again.</source>
-        <translation>%1 kann nicht gezogen werden: Zeile %2 von games.dat verlangt %3 verschiedene Zahlen von %4 bis %5, und dieser Bereich enthält nicht so viele. Korrigieren Sie die Zeile im Spiel-Editor und versuchen Sie es dann erneut.</translation>
     </message>
     <message>
         <source>Number Range Error</source>
@@ -592,6 +592,18 @@ Korrigieren Sie diese Zeile der Datei und versuchen Sie es dann erneut.</transla
         <source>Past pic&amp;ks:</source>
         <translation>&amp;Frühere Tipps:</translation>
     </message>
+    <message>
+        <source>Power Ball %1</source>
+        <translation>Zusatzzahl %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Pick %1</source>
+        <translation>Zahl %1</translation>
+    </message>
 </context>
 <context>
     <name>Globals</name>
@@ -673,6 +685,139 @@ Korrigieren Sie diese Zeile der Datei und versuchen Sie es dann erneut.</transla
 %1</source>
         <translation>Drawsmith konnte sich das gewählte Spiel nicht merken.
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>Terminal</name>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>--catalogue needs the name of a catalogue file</source>
+        <translation>--catalogue braucht den Namen einer Katalogdatei</translation>
+    </message>
+    <message>
+        <source>--count needs a number of sets from 1 to %1</source>
+        <translation>--count braucht eine Anzahl Tipps von 1 bis %1</translation>
+    </message>
+    <message>
+        <source>%1 needs a game: its row number as --list shows it, or its name</source>
+        <translation>%1 braucht ein Spiel: seine Zeilennummer, wie --list sie zeigt, oder seinen Namen</translation>
+    </message>
+    <message>
+        <source>--count takes a whole number of sets from 1 to %1, not &quot;%2&quot;</source>
+        <translation>--count erwartet eine ganze Anzahl Tipps von 1 bis %1, nicht „%2“</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be used together: choose one</source>
+        <translation>%1 und %2 gehen nicht zusammen: Wählen Sie eines davon</translation>
+    </message>
+    <message>
+        <source>say what to do: --list, --odds GAME or --pick GAME</source>
+        <translation>Geben Sie an, was zu tun ist: --list, --odds SPIEL oder --pick SPIEL</translation>
+    </message>
+    <message>
+        <source>%1 works only with --pick</source>
+        <translation>%1 geht nur zusammen mit --pick</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 ist zweimal angegeben</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation>unerwartetes Argument „%1“</translation>
+    </message>
+    <message>
+        <source>Usage: drawsmith [--catalogue FILE] --list | --odds GAME | --pick GAME [--count N] [--keep]
+Without options Drawsmith opens its window; with these it answers in the terminal.
+
+  --list              one line per game, the columns separated by tabs: its row,
+                      name, how many numbers, the range, the Power Ball range
+                      (- for none) and the odds of winning the grand prize
+  --odds GAME         the odds of winning GAME&apos;s grand prize
+  --pick GAME         a set of picks for GAME, written as Copy Picks writes it
+  --count N           with --pick: N sets, one per line (1 to %1, default 1)
+  --keep              with --pick: also add the sets to the past picks
+  --catalogue FILE    read the games from FILE instead of games.dat
+  -h, --help          show this help
+  --version           show the version and the licence
+
+GAME is a game&apos;s row number as --list shows it, or its name.
+
+Files:
+  games.dat           the game catalogue, in the current directory
+  picks.csv           the past picks, beside the catalogue
+
+Exit status: 0 done; 1 the catalogue cannot be read, the game is unknown or
+cannot be drawn, or the picks could not be written; 2 a usage error.
+</source>
+        <translation>Aufruf: drawsmith [--catalogue DATEI] --list | --odds SPIEL | --pick SPIEL [--count N] [--keep]
+Ohne Optionen öffnet Drawsmith sein Fenster; mit diesen antwortet es im Terminal.
+
+  --list              eine Zeile je Spiel, die Spalten durch Tabulatoren getrennt:
+                      Zeile, Name, Anzahl der Zahlen, Zahlenbereich, Power-Ball-
+                      Bereich (- für keinen) und die Gewinnchance auf den Hauptgewinn
+  --odds SPIEL        die Gewinnchance auf den Hauptgewinn von SPIEL
+  --pick SPIEL        ein Tipp für SPIEL, so geschrieben wie „Tipp kopieren“
+  --count N           mit --pick: N Tipps, einer je Zeile (1 bis %1, sonst 1)
+  --keep              mit --pick: die Tipps auch zu den früheren Tipps hinzufügen
+  --catalogue DATEI   die Spiele aus DATEI lesen statt aus games.dat
+  -h, --help          diese Hilfe zeigen
+  --version           Version und Lizenz zeigen
+
+SPIEL ist die Zeilennummer eines Spiels, wie --list sie zeigt, oder sein Name.
+
+Dateien:
+  games.dat           der Spielkatalog, im aktuellen Verzeichnis
+  picks.csv           die früheren Tipps, neben dem Katalog
+
+Rückgabewert: 0 erledigt; 1 der Katalog ist nicht lesbar, das Spiel unbekannt
+oder nicht ziehbar, oder die Tipps konnten nicht geschrieben werden; 2 Aufruffehler.
+</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2000 %1. Licence GPL-3.0-or-later: the GNU General Public License, version 3 or later. This is free software; there is no warranty.
+</source>
+        <translation>Copyright (C) 2000 %1. Lizenz GPL-3.0-or-later: die GNU General Public License, Version 3 oder später. Dies ist freie Software; es gibt keine Gewährleistung.
+</translation>
+    </message>
+    <message>
+        <source>%1 was not found. Run drawsmith without options to create one, or name another catalogue with --catalogue FILE.</source>
+        <translation>%1 wurde nicht gefunden. Starten Sie drawsmith ohne Optionen, um einen Katalog anzulegen, oder geben Sie mit --catalogue DATEI einen anderen an.</translation>
+    </message>
+    <message>
+        <source>%1 has no game %2. The closest names: %3. --list shows every game.</source>
+        <translation>%1 enthält kein Spiel %2. Die ähnlichsten Namen: %3. --list zeigt alle Spiele.</translation>
+    </message>
+    <message>
+        <source>the output could not be written (%1).</source>
+        <translation>die Ausgabe konnte nicht geschrieben werden (%1).</translation>
+    </message>
+    <message>
+        <source>Try &apos;drawsmith --help&apos; for more information.
+</source>
+        <translation>„drawsmith --help“ gibt weitere Auskunft.
+</translation>
+    </message>
+    <message>
+        <source>the odds of %1 cannot be computed: its lowest number is 0 or its range is too large. Correct line %2 of %3 in the game editor.</source>
+        <translation>die Gewinnchance von %1 lässt sich nicht berechnen: Die kleinste Zahl ist 0 oder der Bereich zu groß. Korrigieren Sie Zeile %2 von %3 im Spiel-Editor.</translation>
+    </message>
+    <message>
+        <source>the window could not be loaded. Reinstall Drawsmith, then try again.
+%1</source>
+        <translation>das Fenster konnte nicht geladen werden. Installieren Sie Drawsmith neu und versuchen Sie es dann erneut.
+%1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be drawn: line %2 of %3 gives numbers beyond %4, which Drawsmith cannot show. Correct the line in the game editor, then try again.</source>
+        <translation>%1 kann nicht gezogen werden: Zeile %2 von %3 ergibt Zahlen über %4, die Drawsmith nicht anzeigen kann. Korrigieren Sie die Zeile im Spiel-Editor und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>the picks were not kept, so none are shown. %1</source>
+        <translation>die Tipps wurden nicht gespeichert, daher wird keiner angezeigt. %1</translation>
     </message>
 </context>
 <context>

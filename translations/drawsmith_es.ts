@@ -302,6 +302,10 @@ Corrija esa línea del archivo y vuelva a intentarlo.</translation>
         <source>%1 could not be saved (%2). Nothing was changed. Try again.</source>
         <translation>No se pudo guardar %1 (%2). No se ha cambiado nada. Vuelva a intentarlo.</translation>
     </message>
+    <message>
+        <source>%1 cannot be drawn: line %2 of %3 asks for %4 different numbers from %5 to %6, and that range does not hold so many. Correct the line in the game editor, then try again.</source>
+        <translation>No se puede sortear %1: la línea %2 de %3 pide %4 números distintos del %5 al %6, y ese intervalo no tiene tantos. Corrija la línea en el editor de juegos y vuelva a intentarlo.</translation>
+    </message>
 </context>
 <context>
     <name>FrmMain</name>
@@ -343,7 +347,7 @@ Corrija esa línea del archivo y vuelva a intentarlo.</translation>
     </message>
     <message>
         <source>Game Selections</source>
-        <translation>Su combinación</translation>
+        <translation>Selección de juego</translation>
     </message>
     <message>
         <source>Power Ball</source>
@@ -434,10 +438,6 @@ Corrija esa línea del archivo y vuelva a intentarlo.</translation>
     <message>
         <source>Too Many Games</source>
         <translation>Demasiados juegos</translation>
-    </message>
-    <message>
-        <source>%1 cannot be drawn: line %2 of games.dat asks for %3 different numbers from %4 to %5, and that range does not hold so many. Correct the line in the game editor, then try again.</source>
-        <translation>No se puede sortear %1: la línea %2 de games.dat pide %3 números distintos del %4 al %5, y ese intervalo no tiene tantos. Corrija la línea en el editor de juegos y vuelva a intentarlo.</translation>
     </message>
     <message>
         <source>Number Range Error</source>
@@ -592,6 +592,18 @@ Corrija esa línea del archivo y vuelva a intentarlo.</translation>
         <source>Past pic&amp;ks:</source>
         <translation>Combinaciones a&amp;nteriores:</translation>
     </message>
+    <message>
+        <source>Power Ball %1</source>
+        <translation>Bola extra %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Pick %1</source>
+        <translation>Número %1</translation>
+    </message>
 </context>
 <context>
     <name>Globals</name>
@@ -673,6 +685,139 @@ Corrija esa línea del archivo y vuelva a intentarlo.</translation>
 %1</source>
         <translation>Drawsmith no pudo recordar el juego elegido.
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>Terminal</name>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opción desconocida %1</translation>
+    </message>
+    <message>
+        <source>--catalogue needs the name of a catalogue file</source>
+        <translation>--catalogue necesita el nombre de un archivo de catálogo</translation>
+    </message>
+    <message>
+        <source>--count needs a number of sets from 1 to %1</source>
+        <translation>--count necesita un número de combinaciones del 1 al %1</translation>
+    </message>
+    <message>
+        <source>%1 needs a game: its row number as --list shows it, or its name</source>
+        <translation>%1 necesita un juego: su número de fila tal como lo muestra --list, o su nombre</translation>
+    </message>
+    <message>
+        <source>--count takes a whole number of sets from 1 to %1, not &quot;%2&quot;</source>
+        <translation>--count admite un número entero de combinaciones del 1 al %1, no «%2»</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be used together: choose one</source>
+        <translation>%1 y %2 no se pueden usar juntos: elija uno</translation>
+    </message>
+    <message>
+        <source>say what to do: --list, --odds GAME or --pick GAME</source>
+        <translation>indique qué hacer: --list, --odds JUEGO o --pick JUEGO</translation>
+    </message>
+    <message>
+        <source>%1 works only with --pick</source>
+        <translation>%1 solo funciona con --pick</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 aparece dos veces</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation>argumento inesperado «%1»</translation>
+    </message>
+    <message>
+        <source>Usage: drawsmith [--catalogue FILE] --list | --odds GAME | --pick GAME [--count N] [--keep]
+Without options Drawsmith opens its window; with these it answers in the terminal.
+
+  --list              one line per game, the columns separated by tabs: its row,
+                      name, how many numbers, the range, the Power Ball range
+                      (- for none) and the odds of winning the grand prize
+  --odds GAME         the odds of winning GAME&apos;s grand prize
+  --pick GAME         a set of picks for GAME, written as Copy Picks writes it
+  --count N           with --pick: N sets, one per line (1 to %1, default 1)
+  --keep              with --pick: also add the sets to the past picks
+  --catalogue FILE    read the games from FILE instead of games.dat
+  -h, --help          show this help
+  --version           show the version and the licence
+
+GAME is a game&apos;s row number as --list shows it, or its name.
+
+Files:
+  games.dat           the game catalogue, in the current directory
+  picks.csv           the past picks, beside the catalogue
+
+Exit status: 0 done; 1 the catalogue cannot be read, the game is unknown or
+cannot be drawn, or the picks could not be written; 2 a usage error.
+</source>
+        <translation>Uso: drawsmith [--catalogue ARCHIVO] --list | --odds JUEGO | --pick JUEGO [--count N] [--keep]
+Sin opciones, Drawsmith abre su ventana; con estas responde en la terminal.
+
+  --list              una línea por juego, con las columnas separadas por tabuladores:
+                      fila, nombre, cuántos números, intervalo, intervalo de la
+                      Power Ball (- si no tiene) y las probabilidades del premio mayor
+  --odds JUEGO        las probabilidades de ganar el premio mayor de JUEGO
+  --pick JUEGO        una combinación para JUEGO, escrita como la escribe «Copiar combinación»
+  --count N           con --pick: N combinaciones, una por línea (del 1 al %1; 1 si no se indica)
+  --keep              con --pick: añadir también las combinaciones a las anteriores
+  --catalogue ARCHIVO leer los juegos de ARCHIVO en lugar de games.dat
+  -h, --help          mostrar esta ayuda
+  --version           mostrar la versión y la licencia
+
+JUEGO es el número de fila de un juego tal como lo muestra --list, o su nombre.
+
+Archivos:
+  games.dat           el catálogo de juegos, en el directorio actual
+  picks.csv           las combinaciones anteriores, junto al catálogo
+
+Estado de salida: 0 hecho; 1 no se puede leer el catálogo, el juego no existe o
+no se puede sortear, o no se pudieron escribir las combinaciones; 2 error de uso.
+</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2000 %1. Licence GPL-3.0-or-later: the GNU General Public License, version 3 or later. This is free software; there is no warranty.
+</source>
+        <translation>Copyright (C) 2000 %1. Licencia GPL-3.0-or-later: la Licencia Pública General de GNU, versión 3 o posterior. Esto es software libre; no hay ninguna garantía.
+</translation>
+    </message>
+    <message>
+        <source>%1 was not found. Run drawsmith without options to create one, or name another catalogue with --catalogue FILE.</source>
+        <translation>No se encontró %1. Ejecute drawsmith sin opciones para crear uno, o indique otro catálogo con --catalogue ARCHIVO.</translation>
+    </message>
+    <message>
+        <source>%1 has no game %2. The closest names: %3. --list shows every game.</source>
+        <translation>%1 no tiene ningún juego %2. Los nombres más parecidos: %3. --list muestra todos los juegos.</translation>
+    </message>
+    <message>
+        <source>the output could not be written (%1).</source>
+        <translation>no se pudo escribir la salida (%1).</translation>
+    </message>
+    <message>
+        <source>Try &apos;drawsmith --help&apos; for more information.
+</source>
+        <translation>Pruebe «drawsmith --help» para más información.
+</translation>
+    </message>
+    <message>
+        <source>the odds of %1 cannot be computed: its lowest number is 0 or its range is too large. Correct line %2 of %3 in the game editor.</source>
+        <translation>no se pueden calcular las probabilidades de %1: su número más bajo es 0 o su intervalo es demasiado grande. Corrija la línea %2 de %3 en el editor de juegos.</translation>
+    </message>
+    <message>
+        <source>the window could not be loaded. Reinstall Drawsmith, then try again.
+%1</source>
+        <translation>no se pudo cargar la ventana. Vuelva a instalar Drawsmith y vuelva a intentarlo.
+%1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be drawn: line %2 of %3 gives numbers beyond %4, which Drawsmith cannot show. Correct the line in the game editor, then try again.</source>
+        <translation>No se puede sortear %1: la línea %2 de %3 da números mayores que %4, que Drawsmith no puede mostrar. Corrija la línea en el editor de juegos y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>the picks were not kept, so none are shown. %1</source>
+        <translation>las combinaciones no se guardaron, así que no se muestra ninguna. %1</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,7 @@
 #include "frmpastpicks.h"
 #include "messageboxes.h"
 #include "printplugin.h"
+#include "windowframe.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -37,17 +38,17 @@ void Globals::ShowBrowser()
 
 void Globals::ShowAbout(QWidget *modalOver)
 {
-    ShowWindow(m_about, &Globals::CreateAbout, modalOver);
+    ShowWindow(m_about, &Globals::CreateAbout, modalOver, m_mainWindow);
 }
 
 void Globals::ShowHelp(QWidget *modalOver)
 {
-    ShowWindow(m_help, &Globals::CreateHelp, modalOver);
+    ShowWindow(m_help, &Globals::CreateHelp, modalOver, m_mainWindow);
 }
 
 void Globals::ShowPastPicks()
 {
-    ShowWindow(m_pastPicks, &Globals::CreatePastPicks, nullptr);
+    ShowWindow(m_pastPicks, &Globals::CreatePastPicks, nullptr, m_mainWindow);
 }
 
 void Globals::PicksRecorded()
@@ -73,7 +74,8 @@ PrintResult Globals::Print(QWidget *parent, const QString &document, const PageP
     return PrintResult::Cancelled;
 }
 
-void Globals::ShowWindow(QPointer<QWidget> &slot, QWidget *(Globals::*create)(), QWidget *modalOver)
+void Globals::ShowWindow(QPointer<QWidget> &slot, QWidget *(Globals::*create)(), QWidget *modalOver,
+                         QWidget *opener)
 {
     if (slot && modalOver && !slot->isModal()) {
         // Open beside the others, it would stay blocked behind the modal window
@@ -82,10 +84,7 @@ void Globals::ShowWindow(QPointer<QWidget> &slot, QWidget *(Globals::*create)(),
         slot = nullptr;
     }
     if (slot) {
-        if (slot->isMinimized())
-            slot->showNormal();
-        slot->raise();
-        slot->activateWindow();
+        ShowInFront(slot, nullptr);
         return;
     }
     QWidget *window = (this->*create)();
@@ -94,17 +93,13 @@ void Globals::ShowWindow(QPointer<QWidget> &slot, QWidget *(Globals::*create)(),
     window->setAttribute(Qt::WA_DeleteOnClose);
     slot = window;
     if (!modalOver) {
-        window->show();
-        window->raise();
-        window->activateWindow();
+        ShowInFront(window, opener);
         return;
     }
     window->setWindowModality(Qt::ApplicationModal);
     QEventLoop loop;
     QObject::connect(window, &QObject::destroyed, &loop, &QEventLoop::quit);
-    window->show();
-    window->raise();
-    window->activateWindow();
+    ShowInFront(window, modalOver);
     loop.exec(QEventLoop::DialogExec);
 }
 

@@ -20,6 +20,8 @@ public:
     ~Globals() override;
 
     GameCatalogue &Catalogue() { return m_catalogue; }
+    // About and help, opened beside it, stay above this window.
+    void SetMainWindow(QWidget *window) { m_mainWindow = window; }
 
     void ShowBrowser() override;
     void ShowAbout(QWidget *modalOver) override;
@@ -29,7 +31,9 @@ public:
     PrintResult Print(QWidget *parent, const QString &document, const PagePainter &paint) override;
 
 private:
-    void ShowWindow(QPointer<QWidget> &slot, QWidget *(Globals::*create)(), QWidget *modalOver);
+    // A window not modal opens above opener, when there is one.
+    void ShowWindow(QPointer<QWidget> &slot, QWidget *(Globals::*create)(), QWidget *modalOver,
+                    QWidget *opener = nullptr);
     QWidget *CreateBrowser();
     QWidget *CreateAbout();
     QWidget *CreateHelp();
@@ -41,6 +45,7 @@ private:
     QPointer<QWidget> m_about;
     QPointer<QWidget> m_help;
     QPointer<QWidget> m_pastPicks;
+    QPointer<QWidget> m_mainWindow;
 };
 
 // Where a plugin is looked for: beside the program (the build tree), then in the

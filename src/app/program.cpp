@@ -44,6 +44,7 @@ int RunProgram(int argc, char *argv[], const std::function<void(QWidget *)> &bef
     Globals globals(boxes);
 
     FrmMain window(globals.Catalogue(), globals, boxes, settings, pump);
+    globals.SetMainWindow(&window);
     window.Load();
     if (beforeShow)
         beforeShow(&window);

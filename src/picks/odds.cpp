@@ -38,6 +38,13 @@ std::optional<double> ComputeOdds(double high, double low, double choices, bool 
     return odds;
 }
 
+std::optional<double> GameOdds(const GameRecord &game)
+{
+    auto shown = [](double value) { return LeadingNumber(FormatPlain(value)); };
+    return ComputeOdds(shown(game.HighNumber), shown(game.LowNumber), game.Choices, game.HasPowerBall(),
+                       shown(game.PowerBallLow), shown(game.PowerBallHigh));
+}
+
 std::string FormatOdds(double odds)
 {
     // Rendering twice through the text mirrors how the number is shown and read

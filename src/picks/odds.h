@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "gamerecord.h"
+
 #include <optional>
 #include <string>
 
@@ -13,6 +15,10 @@ std::optional<double> ScaledFactorial(double a, double b);
 // (lowest number 0, or an overflow).
 std::optional<double> ComputeOdds(double high, double low, double choices, bool powerBall, double powerLow,
                                   double powerHigh);
+
+// The odds of a game as the window shows them, which reads the ranges back from
+// the boxes it wrote them into as plain decimal text.
+std::optional<double> GameOdds(const GameRecord &game);
 
 // "18009460 to 1", in the general number format.
 std::string FormatOdds(double odds);

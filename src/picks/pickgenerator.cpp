@@ -33,6 +33,15 @@ bool FillsDistinct(int slots, const PickRanges &ranges)
     return std::floor(ranges.High) - std::ceil(ranges.Low) + 1 >= std::min(slots, int(PickGenerator::kSlots));
 }
 
+int ShownSlots(double choices)
+{
+    // Box k + 1 shows when Choices > k, so a fraction shows one box more than its whole part.
+    int shown = 2;
+    for (int k = 2; k < PickGenerator::kSlots; ++k)
+        shown += choices > k ? 1 : 0;
+    return shown;
+}
+
 void ClockRandomSource::ReseedFromClock()
 {
     const auto ticks =

@@ -19,6 +19,10 @@ struct PickRanges
 // that many slots can show distinct numbers.
 bool FillsDistinct(int slots, const PickRanges &ranges);
 
+// How many pick boxes a game with `choices` shows: its first Choices, never
+// fewer than two nor more than seven.
+int ShownSlots(double choices);
+
 class RangeSource
 {
 public:
@@ -51,12 +55,12 @@ class PickObserver
 {
 public:
     virtual ~PickObserver() = default;
-    virtual void BeginRun() = 0;                                     // after reseeding, before N is drawn
-    virtual void ShowProgress(std::int32_t i, std::int32_t n) = 0;   // once per set, first
-    virtual void ShowPick(int slot, long long number) = 0;          // slot 1..7, as soon as it is accepted
-    virtual void PumpEvents() = 0;                                   // once per set, right after slot 7
-    virtual void ShowPowerBall(long long number) = 0;               // once per set, last
-    virtual void EndRun() = 0;                                       // once, after the last set
+    virtual void BeginRun() = 0;                                   // after reseeding, before N is drawn
+    virtual void ShowProgress(std::int32_t i, std::int32_t n) = 0; // once per set, first
+    virtual void ShowPick(int slot, long long number) = 0;         // slot 1..7, as soon as it is accepted
+    virtual void PumpEvents() = 0;                                 // once per set, right after slot 7
+    virtual void ShowPowerBall(long long number) = 0;              // once per set, last
+    virtual void EndRun() = 0;                                     // once, after the last set
 };
 
 class PickGenerator

@@ -8,8 +8,11 @@
 #include "readablecolours.h"
 #include "sysinfoservices.h"
 #include "twips.h"
+#include "windowframe.h"
 #include "windowhub.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
@@ -46,9 +49,27 @@ protected:
     }
 };
 
-QLabel *AddLabel(QWidget *parent, const char *name, QRect twipsRect, qreal pointSize, bool bold = false)
+const char *const kLinesProperty = "drawsmithLines";
+
+// A label of several lines is, to a screen reader, a group of one label per line
+// (its children), so that each line is read, however short.
+// The box itself is an alert: a screen reader reads all of an alert's labels when it
+// opens, a dialog's only those of three words or more (not the version, the maker, the
+// address or "Warning:").
+QAccessibleInterface *LinesFactory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("QLabel") && object && object->property(kLinesProperty).toBool())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Grouping);
+    if (className == QLatin1String("frmAboutLotto"))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::AlertMessage);
+    return nullptr;
+}
+
+QLabel *AddLabel(QWidget *parent, const char *name, QRect twipsRect, qreal pointSize, bool bold = false,
+                 bool lines = false)
 {
     auto *label = new QLabel(parent);
+    label->setProperty(kLinesProperty, lines);
     label->setObjectName(QLatin1String(name));
     label->setGeometry(twipsRect);
     label->setTextFormat(Qt::PlainText);
@@ -74,7 +95,21 @@ void SetLabelText(QLabel *label, const QStringList &lines)
 {
     const QString text = lines.join(QLatin1Char('\n'));
     label->setText(text);
-    label->setAccessibleName(text);
+    if (!label->property(kLinesProperty).toBool()) {
+        label->setAccessibleName(text);
+        return;
+    }
+    // The box's label draws the lines; each child, drawing nothing, names one of them.
+    qDeleteAll(label->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly));
+    const QFontMetrics metrics(label->font());
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        auto *line = new QLabel(label);
+        line->setObjectName(QStringLiteral("%1Line%2").arg(label->objectName()).arg(i + 1));
+        line->setAttribute(Qt::WA_TransparentForMouseEvents);
+        line->setGeometry(0, int(i) * metrics.lineSpacing(), label->width(), metrics.height());
+        line->setAccessibleName(lines[i]);
+        line->show();
+    }
 }
 } // namespace
 
@@ -86,6 +121,11 @@ QString VersionLine(int major, int minor, int revision)
 frmAboutLotto::frmAboutLotto(WindowHub &hub, MessageBoxes &boxes, SysInfoServices *services, QWidget *parent)
     : QDialog(parent), m_hub(hub), m_boxes(boxes), m_services(services)
 {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(LinesFactory);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
     if (!m_services) {
         m_platformServices = CreatePlatformSysInfo();
         m_services = m_platformServices.get();
@@ -94,6 +134,7 @@ frmAboutLotto::frmAboutLotto(WindowHub &hub, MessageBoxes &boxes, SysInfoService
     setObjectName(QStringLiteral("frmAboutLotto"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    KeepFixedSize(this, false);
     setWindowIcon(AppIcon());
 
     setFont(FormFont(kFormPointSize));
@@ -116,9 +157,10 @@ void frmAboutLotto::CreateControls()
 {
     m_lblTitle = AddLabel(this, "lblTitle", TwipsRect(210, 120, 3885, 360), kLargePointSize, true);
     m_lblVersion = AddLabel(this, "lblVersion", TwipsRect(240, 480, 3885, 225), kLargePointSize);
-    m_lblDescription = AddLabel(this, "lblDescription", TwipsRect(240, 720, 3885, 690), kFormPointSize);
+    m_lblDescription =
+        AddLabel(this, "lblDescription", TwipsRect(240, 720, 3885, 690), kFormPointSize, false, true);
 
-    m_label1 = AddLabel(this, "Label1", TwipsRect(240, 1440, 5295, 975), kLargePointSize);
+    m_label1 = AddLabel(this, "Label1", TwipsRect(240, 1440, 5295, 975), kLargePointSize, false, true);
     FollowPalette(m_label1, [](QWidget *label, const QPalette &palette) {
         SetColour(label, QPalette::WindowText, ReadableOn(QColor(255, 0, 0), palette.color(QPalette::Window)));
     });
@@ -131,13 +173,13 @@ void frmAboutLotto::CreateControls()
     // From the grey line's start to the white line's end, one pixel below it.
     auto *line1 = new EtchedLine(this);
     line1->setObjectName(QStringLiteral("Line1"));
-    line1->setAccessibleName(QStringLiteral("Line1"));
     const int lineLeft = TwipsToPixels(90);
     const int lineTop = TwipsToPixels(2445);
     line1->setGeometry(lineLeft, lineTop, TwipsToPixels(5654) - lineLeft + 1,
                        TwipsToPixels(2460) - lineTop + 1);
 
-    m_lblDisclaimer = AddLabel(this, "lblDisclaimer", TwipsRect(255, 2625, 3870, 825), kFormPointSize);
+    m_lblDisclaimer =
+        AddLabel(this, "lblDisclaimer", TwipsRect(255, 2625, 3870, 825), kFormPointSize, false, true);
     // Black text where black reads; on a dark theme the theme's own text colour.
     for (QLabel *black : {m_lblDescription, m_lblDisclaimer})
         FollowPalette(black, [](QWidget *label, const QPalette &palette) {

@@ -14,6 +14,7 @@
 #include "readablecolours.h"
 #include "twips.h"
 #include "updown.h"
+#include "windowframe.h"
 #include "windowhub.h"
 
 #include <QCheckBox>
@@ -71,6 +72,7 @@ AddGame::AddGame(GameCatalogue &catalogue, WindowHub &hub, MessageBoxes &boxes, 
     setWindowTitle(tr("Add a Game to the Drawsmith"));
     setWindowIcon(AppIcon());
     setModal(true);
+    KeepFixedSize(this, false);
     setFont(FormFont());
     LetEnterPressFocusedButton();
 
@@ -106,9 +108,10 @@ void AddGame::CreateControls(QWidget *client)
         {QT_TR_NOOP("Highest PowerBall"), kPowerHighTip, TwipsRect(3120, 2640, 1695, 255)},
         {QT_TR_NOOP("Lowest PowerBall"), kPowerLowTip, TwipsRect(3120, 2040, 1695, 255)},
     }};
+    std::array<QLabel *, 6> captions{};
     for (std::size_t index = 0; index < labels.size(); ++index) {
         const QString caption = tr(labels[index].caption);
-        auto *label = new QLabel(caption, client);
+        auto *label = captions[index] = new QLabel(caption, client);
         Place(label, QStringLiteral("Label1"), caption, tr(labels[index].toolTip), labels[index].place);
         label->setTextFormat(Qt::PlainText);
         label->setProperty("index", int(index));
@@ -116,28 +119,33 @@ void AddGame::CreateControls(QWidget *client)
     }
 
     m_myGames = new QComboBox(client);
-    Place(m_myGames, QStringLiteral("MyGames"), {}, tr(kNameTip), TwipsRect(2160, 360, 3495, 315));
+    Place(m_myGames, QStringLiteral("MyGames"), captions[0]->text(), tr(kNameTip),
+          TwipsRect(2160, 360, 3495, 315));
+    captions[0]->setBuddy(m_myGames);
     // The list holds exactly the catalogue, and what is typed is a new name.
     MakeListPicksOnly(m_myGames);
 
-    const auto numberBox = [client](const QString &name, const QString &text, const QString &toolTip,
+    // A number box is heard by its label's text.
+    const auto numberBox = [client](const QString &name, const QString &text, QLabel *caption,
                                     const QRect &place, bool readOnly) {
         auto *box = new QLineEdit(text, client);
-        Place(box, name, {}, toolTip, place);
+        Place(box, name, caption->text(), caption->toolTip(), place);
+        caption->setBuddy(box);
         box->setAlignment(Qt::AlignCenter);
         box->setReadOnly(readOnly);
+        if (readOnly)
+            ReadWithoutSelecting(box);
         return box;
     };
     // Lower limit 0, except the Power Ball's lowest number: 0 there would mean the
-    // game has no Power Ball at all. A spin button is named for what it steps, so that
-    // a screen reader tells it from its box.
+    // game has no Power Ball at all. The arrows are named for what they step.
     const auto spin = [client](QLineEdit *buddy, const QString &name, int minimum, int maximum, int value,
                                const QRect &place, const QString &what) {
         auto *upDown = new UpDown(buddy, minimum, maximum, value, client);
         Place(upDown, name, tr("%1 up/down").arg(what), buddy->toolTip(), place);
         return upDown;
     };
-    m_choiceNum = numberBox(QStringLiteral("ChoiceNum"), QStringLiteral("6"), tr(kChoicesTip),
+    m_choiceNum = numberBox(QStringLiteral("ChoiceNum"), QStringLiteral("6"), captions[1],
                             TwipsRect(1880, 1380, 300, 360), false);
     m_upDown2 =
         spin(m_choiceNum, QStringLiteral("UpDown2"), 0, 7, 5, TwipsRect(2175, 1340, 240, 450), tr("Choices"));
@@ -147,19 +155,19 @@ void AddGame::CreateControls(QWidget *client)
           TwipsRect(3120, 1375, 2295, 375));
     PaintCaptionBlue(m_isPowerBall);
 
-    m_lowNum = numberBox(QStringLiteral("LowNum"), QStringLiteral("1"), tr(kLowTip),
+    m_lowNum = numberBox(QStringLiteral("LowNum"), QStringLiteral("1"), captions[2],
                          TwipsRect(1680, 1980, 495, 360), true);
     m_upDownLow = spin(m_lowNum, QStringLiteral("UpDownLow"), 0, 100, 1, TwipsRect(2160, 1935, 240, 450),
                        tr("Lowest Number"));
-    m_powerLow = numberBox(QStringLiteral("PowerLow"), QStringLiteral("1"), tr(kPowerLowTip),
+    m_powerLow = numberBox(QStringLiteral("PowerLow"), QStringLiteral("1"), captions[5],
                            TwipsRect(4920, 1980, 495, 360), true);
     m_upDown3 = spin(m_powerLow, QStringLiteral("UpDown3"), 1, 100, 1, TwipsRect(5400, 1935, 240, 450),
                      tr("Lowest PowerBall"));
-    m_highNum = numberBox(QStringLiteral("HighNum"), QStringLiteral("50"), tr(kHighTip),
+    m_highNum = numberBox(QStringLiteral("HighNum"), QStringLiteral("50"), captions[3],
                           TwipsRect(1680, 2640, 495, 360), true);
     m_upDown1 = spin(m_highNum, QStringLiteral("UpDown1"), 0, 100, 50, TwipsRect(2160, 2580, 240, 450),
                      tr("Highest Number"));
-    m_powerHigh = numberBox(QStringLiteral("PowerHigh"), QStringLiteral("48"), tr(kPowerHighTip),
+    m_powerHigh = numberBox(QStringLiteral("PowerHigh"), QStringLiteral("48"), captions[4],
                             TwipsRect(4920, 2580, 495, 360), true);
     m_upDown4 = spin(m_powerHigh, QStringLiteral("UpDown4"), 0, 100, 48, TwipsRect(5400, 2535, 240, 450),
                      tr("Highest PowerBall"));
@@ -209,10 +217,10 @@ void AddGame::CreateMenus()
 
 void AddGame::SetTabOrder()
 {
-    const std::array<QWidget *, 16> order{m_cmdCancel,   m_lowNum,  m_upDownLow,      m_cmdSave,
-                                          m_highNum,     m_upDown1, m_choiceNum,      m_upDown2,
-                                          m_powerLow,    m_upDown3, m_powerHigh,      m_upDown4,
-                                          m_isPowerBall, m_myGames, m_cmdSaveChanges, m_cmdDelete};
+    // Each number box and its spin button are one stop: the box takes Up and Down.
+    const std::array<QWidget *, 11> order{m_cmdCancel, m_lowNum,         m_cmdSave,   m_highNum,
+                                          m_choiceNum, m_powerLow,       m_powerHigh, m_isPowerBall,
+                                          m_myGames,   m_cmdSaveChanges, m_cmdDelete};
     for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }

@@ -10,6 +10,8 @@ class QToolButton;
 // whole number between two limits and write it into the box as plain decimal text.
 // Each step starts from the number the box shows, so a box changed by other means
 // (typing, the program filling it) is stepped from what the user sees.
+// The arrows are for the mouse: the keyboard's Up and Down go to the box, which a
+// screen reader hears as one spin button with the box's name and number.
 class UpDown final : public QWidget
 {
     Q_OBJECT
@@ -24,8 +26,11 @@ public:
     // One click on the up (+1) or down (-1) arrow.
     void Step(int direction);
 
+    // The number the box shows, as a step starts from it.
+    double Shown() const;
+
 protected:
-    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:

@@ -13,6 +13,7 @@
 #include "pickhistory.h"
 #include "picksmenu.h"
 #include "platform.h"
+#include "runvoice.h"
 #include "settingsstore.h"
 #include "windowhub.h"
 
@@ -168,6 +169,7 @@ bool FrmMain::ShowGame()
     if (!ShowOdds())
         return false;
     SetCaption(m_label1, FromCatalogueText(game.Name));
+    m_voice->ShowPicks(SpokenPicks());
     return true;
 }
 
@@ -273,21 +275,15 @@ void FrmMain::StartClick()
 bool FrmMain::CanBeDrawn()
 {
     // Only a hand-edited line gets here: the editor's range rule keeps such games out.
-    const int shown = static_cast<int>(std::clamp(m_activeGame.Choices, 2.0, double(PickGenerator::kSlots)));
+    const int shown = ShownSlots(m_activeGame.Choices);
     if (FillsDistinct(shown, CurrentRanges()))
         return true;
     const int row = m_catalogue.CurrentGame;
     const QString name =
         m_catalogue.HasRow(row) ? FromCatalogueText(m_catalogue.Games[std::size_t(row)].Name) : QString();
     m_boxes.Inform(this,
-                   tr("%1 cannot be drawn: line %2 of games.dat asks for %3 different numbers from %4 to %5, "
-                      "and that range does not hold so many. Correct the line in the game editor, then try "
-                      "again.")
-                       .arg(name)
-                       .arg(row + 1)
-                       .arg(shown)
-                       .arg(QString::fromStdString(FormatPlain(m_activeGame.LowNumber)),
-                            QString::fromStdString(FormatPlain(m_activeGame.HighNumber))),
+                   CannotBeDrawnText(name, row, QString::fromStdString(kCatalogueFile.string()), shown,
+                                     m_activeGame.LowNumber, m_activeGame.HighNumber),
                    tr("Number Range Error"));
     return false;
 }
@@ -330,6 +326,21 @@ QString FrmMain::PicksLine() const
     if (!m_txtPowerball->isHidden())
         line += QStringLiteral(" + PB ") + m_txtPowerball->text();
     return line;
+}
+
+QString FrmMain::SpokenPicks() const
+{
+    QStringList numbers;
+    for (const PickBox *pick : m_picks)
+        if (!pick->isHidden())
+            numbers << pick->text();
+    if (!m_txtPowerball->isHidden())
+        numbers << tr("Power Ball %1").arg(m_txtPowerball->text());
+    const int row = m_catalogue.CurrentGame;
+    const QString game = m_catalogue.HasRow(row) && std::size_t(row) < m_catalogue.Games.size()
+                             ? FromCatalogueText(m_catalogue.Games[std::size_t(row)].Name)
+                             : m_label1->text();
+    return tr("%1: %2").arg(game, numbers.join(QStringLiteral(", ")));
 }
 
 void FrmMain::CopyPicks()
@@ -377,6 +388,7 @@ bool FrmMain::eventFilter(QObject *watched, QEvent *event)
 
 void FrmMain::BeginRun()
 {
+    m_voice->BeginRun();
     m_lblProgress->show();
     SetCaption(m_lblProgress, tr("Working..."));
     m_barVal->show();
@@ -410,6 +422,7 @@ void FrmMain::EndRun()
     SetCaption(m_lblProgress, tr("Good Luck With Your Picks!"));
     m_barVal->hide();
     ShowInstead(m_cmdStart, m_cmpStop);
+    m_voice->EndRun(SpokenPicks());
     if (!m_ending)
         m_picksMenu->RecordRun();
 }

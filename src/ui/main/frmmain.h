@@ -17,6 +17,7 @@ class EventPump;
 class PickBox;
 class PicksMenu;
 struct PastPick;
+class RunVoice;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -84,6 +85,8 @@ private:
     void ShowInstead(QPushButton *shown, QPushButton *hidden);
     // The shown picks as one line, e.g. "Power Ball: 5 12 23 31 44 + PB 17".
     QString PicksLine() const;
+    // The shown picks as a screen reader says them, e.g. "Power Ball: 5, 12, 23, 31, 44, Power Ball 17".
+    QString SpokenPicks() const;
     void CopyPicks();
     // The shown picks, timed now, as the history keeps them; empty when no game is applied.
     std::optional<PastPick> ShownPicks() const;
@@ -135,6 +138,7 @@ private:
     QPushButton *m_cmdStart = nullptr;
     QPushButton *m_cmpStop = nullptr;
     QPushButton *m_cmdExit = nullptr;
+    RunVoice *m_voice = nullptr;
 
     QAction *m_mnuExit = nullptr;
     QMenu *m_mnuHelpDetails = nullptr;

@@ -11,7 +11,9 @@
 #include "pickbox.h"
 #include "picksmenu.h"
 #include "readablecolours.h"
+#include "runvoice.h"
 #include "twips.h"
+#include "windowframe.h"
 #include "windowhub.h"
 
 #include <QAction>
@@ -66,6 +68,7 @@ FrmMain::FrmMain(GameCatalogue &catalogue, WindowHub &hub, MessageBoxes &boxes, 
 
     const int width = TwipsToPixels(kClientWidth);
     setFixedSize(width, TwipsToPixels(kClientHeight) + menuBar()->sizeHint().height());
+    KeepFixedSize(this, true);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
@@ -104,11 +107,18 @@ void FrmMain::CreateControls()
         field->setObjectName(QLatin1String(name));
         field->setGeometry(place);
         field->setReadOnly(true);
+        ReadWithoutSelecting(field);
         Describe(field, {});
     };
-    auto rangeBox = [&](QLineEdit *&field, const char *name, int top) {
+    // A box beside a label is heard by the label's text.
+    auto nameBy = [](QLabel *caption, QWidget *field) {
+        caption->setBuddy(field);
+        field->setAccessibleName(caption->text());
+    };
+    auto rangeBox = [&](QLineEdit *&field, const char *name, QLabel *caption, int top) {
         box(field, name, {}, TwipsRect(1920, top, 375, 285));
         BlueOnButtonFace(field);
+        nameBy(caption, field);
     };
     auto button = [&](QPushButton *&field, const char *name, const QString &text, QRect place,
                       const QString &toolTip) {
@@ -120,17 +130,20 @@ void FrmMain::CreateControls()
     };
 
     label(m_label1, "Label1", tr("Select a Game to Start"), TwipsRect(330, 120, 7335, 480), 18, true);
-    auto pickBox = [&](const QString &name, const QString &text, const QFont &face, QRect place) {
+    auto pickBox = [&](const QString &name, const QString &heard, const QString &text, const QFont &face,
+                       QRect place) {
         auto *pick = new PickBox(text, face, client);
         pick->setObjectName(name);
         pick->setGeometry(place);
-        Describe(pick, {});
+        Describe(pick, heard);
+        ReadWithoutSelecting(pick);
         pick->setContextMenuPolicy(Qt::CustomContextMenu);
         return pick;
     };
     for (int slot = 0; slot < PickGenerator::kSlots; ++slot) {
-        m_picks[slot] = pickBox(QStringLiteral("Text%1").arg(slot + 1), QString::number(slot + 1), display,
-                                TwipsRect(kPickLefts[slot], 600, 1000, 885));
+        m_picks[slot] =
+            pickBox(QStringLiteral("Text%1").arg(slot + 1), tr("Pick %1").arg(slot + 1),
+                    QString::number(slot + 1), display, TwipsRect(kPickLefts[slot], 600, 1000, 885));
         // A fixed background takes a fixed text colour, whatever the theme's.
         SetColour(m_picks[slot], QPalette::Base, QColor(128, 255, 255));
         SetColour(m_picks[slot], QPalette::Text, Qt::black);
@@ -144,9 +157,11 @@ void FrmMain::CreateControls()
     MakeListPicksOnly(m_lotGame); // typing in its text area chooses nothing
     m_lotGame->setMaxVisibleItems(12);
     Describe(m_lotGame, {}, tr("Click Down Arrow to Choose, Add, or Edit Game"));
+    nameBy(m_label3, m_lotGame);
 
-    m_txtPowerball = pickBox(QStringLiteral("txtPowerball"), QStringLiteral("48"), SizedFont(display, 48),
-                             TwipsRect(5640, 2160, 1125, 1095));
+    m_txtPowerball = pickBox(QStringLiteral("txtPowerball"), m_label2->text(), QStringLiteral("48"),
+                             SizedFont(display, 48), TwipsRect(5640, 2160, 1125, 1095));
+    m_label2->setBuddy(m_txtPowerball);
     FollowPalette(m_txtPowerball, [](QWidget *control, const QPalette &palette) {
         const QColor tip = palette.color(QPalette::ToolTipBase);
         SetColour(control, QPalette::Base, tip);
@@ -154,14 +169,14 @@ void FrmMain::CreateControls()
     });
 
     label(m_lblLow, "lblLow", tr("Lowest Number"), TwipsRect(360, 2640, 1455, 255), 8, false);
-    rangeBox(m_txtLow, "txtLow", 2640);
+    rangeBox(m_txtLow, "txtLow", m_lblLow, 2640);
     label(m_lblHigh, "lblHigh", tr("Highest Number"), TwipsRect(360, 3000, 1455, 255), 8, false);
-    rangeBox(m_txtHigh, "txtHigh", 3000);
+    rangeBox(m_txtHigh, "txtHigh", m_lblHigh, 3000);
     label(m_lblLowPower, "lblLowPower", tr("Lowest Power Ball"), TwipsRect(360, 3360, 1455, 255), 8, false);
-    rangeBox(m_txtLowPower, "txtLowPower", 3360);
+    rangeBox(m_txtLowPower, "txtLowPower", m_lblLowPower, 3360);
     label(m_lblHighPower, "lblHighPower", tr("Highest Power Ball"), TwipsRect(360, 3720, 1455, 255), 8,
           false);
-    rangeBox(m_txtHighPower, "txtHighPower", 3720);
+    rangeBox(m_txtHighPower, "txtHighPower", m_lblHighPower, 3720);
     for (QLabel *hidden : {m_lblLow, m_lblHigh, m_lblLowPower, m_lblHighPower})
         hidden->hide();
 
@@ -174,7 +189,16 @@ void FrmMain::CreateControls()
     m_barVal->setValue(0);
     m_barVal->setTextVisible(false);
     Describe(m_barVal, {});
+    nameBy(m_lblProgress, m_barVal);
     m_barVal->hide();
+
+    QList<QObject *> flashing{m_txtPowerball, m_barVal};
+    for (PickBox *pick : m_picks)
+        flashing << pick;
+    m_voice = new RunVoice(client, flashing);
+    // One stop for all the picks, under the boxes.
+    m_voice->PicksRow()->setGeometry(
+        TwipsRect(kPickLefts[0], 600, kPickLefts[PickGenerator::kSlots - 1] + 1000 - kPickLefts[0], 885));
 
     label(m_lblOdds, "lblOdds", tr("Odds of Wining Grand Prize"), TwipsRect(360, 4080, 1455, 495), 9.75,
           false);
@@ -183,6 +207,7 @@ void FrmMain::CreateControls()
     box(m_txtOdds, "txtOdds", {}, TwipsRect(1920, 4080, 2415, 495));
     m_txtOdds->setFont(SizedFont(base, 9.75));
     BlueOnButtonFace(m_txtOdds);
+    nameBy(m_lblOdds, m_txtOdds);
 
     button(m_cmdBrowser, "cmdBrowser", tr("Visit The Web Site"), TwipsRect(480, 4680, 4335, 375), {});
     button(m_cmdStart, "cmdStart", tr("&Start"), TwipsRect(5280, 4680, 975, 375),
@@ -231,7 +256,8 @@ void FrmMain::SetTabOrder()
 {
     // The controls a user acts on first, then the read-only boxes, so that a screen
     // reader can still reach the picks.
-    QList<QWidget *> order{m_lotGame, m_cmdStart, m_cmpStop, m_cmdExit, m_cmdBrowser};
+    // The row of picks comes right after Start, so that they are heard again in one key.
+    QList<QWidget *> order{m_lotGame, m_cmdStart, m_cmpStop, m_voice->PicksRow(), m_cmdExit, m_cmdBrowser};
     for (PickBox *pick : m_picks)
         order << pick;
     order << m_txtPowerball << m_txtLow << m_txtHigh << m_txtLowPower << m_txtHighPower << m_txtOdds;

@@ -2,6 +2,7 @@
 #include "filetexts.h"
 
 #include "coretext.h"
+#include "numbertext.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -117,4 +118,16 @@ QString FileFailureText(const Status &status)
             .arg(file, reason);
     }
     return {};
+}
+
+QString CannotBeDrawnText(const QString &name, int row, const QString &file, int numbers, double low,
+                          double high)
+{
+    return QCoreApplication::translate(
+               "FileTexts",
+               "%1 cannot be drawn: line %2 of %3 asks for %4 different numbers from %5 to %6, and "
+               "that range does not hold so many. Correct the line in the game editor, then try "
+               "again.")
+        .arg(name, QString::number(row + 1), file, QString::number(numbers),
+             QString::fromStdString(FormatPlain(low)), QString::fromStdString(FormatPlain(high)));
 }

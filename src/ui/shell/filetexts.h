@@ -21,3 +21,8 @@ std::string ToCatalogueBytes(const QString &shown, const std::vector<GameRecord>
 // What went wrong with a file, in the user's words: the file, the problem and
 // what to do about it.
 QString FileFailureText(const Status &status);
+
+// Why a game (at 0-based `row` of `file`) cannot be drawn: its range holds
+// fewer whole numbers than the `numbers` boxes it shows.
+QString CannotBeDrawnText(const QString &name, int row, const QString &file, int numbers, double low,
+                          double high);

@@ -2,8 +2,10 @@
 #include "messageboxes.h"
 
 #include "appinfo.h"
+#include "windowframe.h"
 
 #include <QCoreApplication>
+#include <QGridLayout>
 #include <QMessageBox>
 
 namespace {
@@ -15,6 +17,13 @@ int ShowBox(QWidget *parent, const QString &prompt, const QString &title,
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(defaultButton);
     box.setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
+    KeepFixedSize(&box, false);
+    // The box sizes itself to its text; a short text would cut a longer title.
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
+        const QMargins margins = grid->contentsMargins();
+        grid->addItem(new QSpacerItem(TitleBarWidth(title) - margins.left() - margins.right(), 0),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
     if (buttons.testFlag(QMessageBox::Yes)) {
         // Questions come to the foreground, even over other programs' windows.
         box.setWindowFlag(Qt::WindowStaysOnTopHint);

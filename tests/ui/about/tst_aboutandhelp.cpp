@@ -52,13 +52,33 @@ private slots:
                     .match(texts.takeLast())
                     .hasMatch());
         QCOMPARE(texts, (QStringList{"About Drawsmith", "Click Here to Visit My Website (You must already be on-line)",
-                                     "Drawsmith", "Version 1.0.0",
+                                     "Drawsmith", "Version " DRAWSMITH_VERSION_TEXT,
                                      "Please Click Here to Visit Our Website:\n" + AppInfo::kHomePage +
                                          "\nYou Must Have an Existing Internet Connection",
                                      "Warning:\nGambling is addictive!\nPlease be responsible", "OK",
                                      "&System Info..."}));
         QCOMPARE(VersionLine(2, 10, 45), QStringLiteral("Version 2.10.45")); // not 2.1
         QVERIFY(!about->windowIcon().isNull()); // regression: the linker dropped the icon's resource
+
+        // A screen reader read a dialog's labels of three words or more, as one run-on text each.
+        QAccessibleInterface *box = QAccessible::queryAccessibleInterface(about.data());
+        QStringList heard{box->text(QAccessible::Name)};
+        std::function<void(QAccessibleInterface *)> read = [&](QAccessibleInterface *node) {
+            for (int i = 0; i < node->childCount(); ++i) {
+                QAccessibleInterface *child = node->child(i);
+                if (child->role() == QAccessible::StaticText)
+                    heard << child->text(QAccessible::Name);
+                read(child);
+            }
+        };
+        read(box);
+        QCOMPARE(box->role(), QAccessible::AlertMessage);
+        heard[5] = heard[5].section(' ', 0, 1); // the author is ours to name
+        QCOMPARE(heard, (QStringList{"About Drawsmith", "Drawsmith", "Version 1.0.0",
+                                     "Copyright (C) 2000, GPL-3.0-or-later", "Kestrelworks", "Written By:",
+                                     "Please Click Here to Visit Our Website:", AppInfo::kHomePage,
+                                     "You Must Have an Existing Internet Connection", "Warning:",
+                                     "Gambling is addictive!", "Please be responsible"}));
         about->setAttribute(Qt::WA_DeleteOnClose);
         about->show();
         QTest::mouseClick(about->findChild<QLabel *>("Label1"), Qt::LeftButton);

@@ -100,14 +100,19 @@ private slots:
         // The name box once completed what was typed and took Enter, or leaving it, as picking that game.
         row("typed name, Enter, left", "type MyGames Power Ball\r; key Tab",
             "6 Power Ball 6 1 50 [1] [48]" + add + "cmdCancel");
-        row("keys on a focused spin button", "key Tab; key Tab; key Up; key Up; key Down",
-            "6 Untitled Game 6 2 50 [1] [48]" + add + "UpDownLow");
+        // Up and Down went to a stop of their own, apart from the number they change.
+        row("Up and Down on a number", "key Tab; key Up; key Up; key Down",
+            "6 Untitled Game 6 2 50 [1] [48]" + add + "LowNum");
+        row("Up stops at the arrow's limit", "key Tab; key Tab; key Tab; key Tab; key Up; key Up",
+            "6 Untitled Game 7 1 50 [1] [48]" + add + "ChoiceNum");
         // Up lowered a number above the spin's limit to the limit, Down raised one below it.
         const QByteArray odd = "Odd, 9, -2, 150, 0, 0\r\n";
         row("spins beyond their limits", "pick 0; spin UpDown2 1; spin UpDownLow -1; spin UpDown1 1",
             "0 Odd 9 -2 150 [0] [0]" + edit + "cmdCancel", {}, {}, odd);
         row("spins back into their limits", "pick 0; spin UpDown2 -1; spin UpDownLow 1; spin UpDown1 -1",
             "0 Odd 7 0 100 [0] [0]" + edit + "cmdCancel", {}, {}, odd);
+        row("keys beyond the limits", "pick 0; key Tab; key Down; key Tab; key Up; key Tab; key Up",
+            "0 Odd 9 -2 150 [0] [0]" + edit + "ChoiceNum", {}, {}, odd);
         // Enter on a focused button did nothing; Cancel has the focus on opening.
         row("Return on Cancel", "key Return", "1");
         // The wheel over the list picked a game, throwing away the name being typed.
@@ -183,8 +188,8 @@ private slots:
         QTEST(dialog.isVisible() ? State() : QString::number(m_catalogue.CurrentGame), "after");
     }
 
-    // The controls in tab order (the Power Ball boxes on), then the others: caption or a screen reader's
-    // name, and tool-tip. Spin buttons were once named as their boxes.
+    // The stops in tab order (the Power Ball boxes on) as a screen reader hears them: name, value and
+    // role, the label that names it; then the tool-tip. Then the other controls' captions.
     void captions()
     {
         GameCatalogue catalogue;
@@ -194,12 +199,20 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         QTest::mouseClick(dialog.findChild<QWidget *>("IsPowerBall"), Qt::LeftButton);
         QStringList seen;
+        for (int tab = 0; tab < 9; ++tab) {
+            PressKey(&dialog, "Tab");
+            QWidget *stop = QApplication::focusWidget();
+            QAccessibleInterface *heard = QAccessible::queryAccessibleInterface(stop);
+            QString said = heard->text(QAccessible::Name);
+            if (heard->role() == QAccessible::SpinBox && heard->valueInterface())
+                said += ", " + heard->valueInterface()->currentValue().toString() + ", spin button";
+            for (const auto &[label, relation] : heard->relations(QAccessible::Label))
+                said += " by " + label->text(QAccessible::Name);
+            seen << stop->objectName() + ' ' + said + '|' + stop->toolTip();
+        }
         const auto see = [&](QWidget *w) {
-            const QString text = w->property(w->property("text").isValid() ? "text" : "currentText").toString();
-            seen << w->objectName() + ' ' + (text.isEmpty() ? w->accessibleName() : text) + '|' + w->toolTip();
+            seen << w->objectName() + ' ' + w->property("text").toString() + '|' + w->toolTip();
         };
-        for (int tab = 0; tab < 14; ++tab)
-            PressKey(&dialog, "Tab"), see(QApplication::focusWidget());
         for (QLabel *label : dialog.findChildren<QLabel *>())
             see(label);
         for (const char *hidden : {"cmdSaveChanges", "cmdDelete"})
@@ -211,13 +224,13 @@ private slots:
                       low = "Lowest Lottery Number (Usually \"1\")", powerHigh = "Highest PowerBall Number",
                       powerLow = "Lowest PowerBall Number (Usually \"1\")";
         QCOMPARE(seen, (QStringList{
-            "MyGames Untitled Game|" + name, "cmdCancel &Cancel|Return With No Changes or Additions",
-            "LowNum 1|" + low, "UpDownLow Lowest Number up/down|" + low,
-            "cmdSave &Add and Save New Game |Save New Game and Return", "HighNum 50|" + high,
-            "UpDown1 Highest Number up/down|" + high, "ChoiceNum 6|" + choices,
-            "UpDown2 Choices up/down|" + choices, "PowerLow 1|" + powerLow,
-            "UpDown3 Lowest PowerBall up/down|" + powerLow, "PowerHigh 48|" + powerHigh,
-            "UpDown4 Highest PowerBall up/down|" + powerHigh,
+            "MyGames Untitled Game by Name of New Game|" + name, "cmdCancel Cancel|Return With No Changes or Additions",
+            "LowNum Lowest Number, 1, spin button by Lowest Number|" + low,
+            "cmdSave Add and Save New Game |Save New Game and Return",
+            "HighNum Highest Number, 50, spin button by Highest Number|" + high,
+            "ChoiceNum Numbers to Pick?, 6, spin button by Numbers to Pick?|" + choices,
+            "PowerLow Lowest PowerBall, 1, spin button by Lowest PowerBall|" + powerLow,
+            "PowerHigh Highest PowerBall, 48, spin button by Highest PowerBall|" + powerHigh,
             "IsPowerBall Is there a PowerBall?|Check This Box if Game has a \"PowerBall\" or Extra Separate Choice",
             "Label1 Name of New Game|" + name, "Label1 Numbers to Pick?|" + choices, "Label1 Lowest Number|" + low,
             "Label1 Highest Number|" + high, "Label1 Highest PowerBall|" + powerHigh,

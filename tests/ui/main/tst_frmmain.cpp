@@ -125,6 +125,27 @@ private slots:
         QTEST(texts.join(' ') + " | " + control->toolTip() + " | " + look, "shown");
     }
 
+    // What a screen reader calls each box: its label's text, never its object name. (A combo box's
+    // name is its text; its label goes with it.)
+    void heard()
+    {
+        Open(kTwoGames, "1");
+        QStringList names;
+        for (const QString &name : {"LotGame", "Text1", "Text7", "txtPowerball", "txtLow", "txtHigh", "txtLowPower",
+                                    "txtHighPower", "txtOdds"}) {
+            QAccessibleInterface *box = QAccessible::queryAccessibleInterface(Find(name));
+            QStringList labels;
+            for (const auto &[label, relation] : box->relations(QAccessible::Label))
+                labels << label->text(QAccessible::Name);
+            names << box->text(QAccessible::Name) + (labels.isEmpty() ? "" : " by " + labels.join(", "));
+        }
+        QCOMPARE(names, (QStringList{"Big Ball by Game Selections", "Pick 1", "Pick 7",
+                                     "Power Ball by Power Ball", "Lowest Number by Lowest Number",
+                                     "Highest Number by Highest Number", "Lowest Power Ball by Lowest Power Ball",
+                                     "Highest Power Ball by Highest Power Ball",
+                                     "Odds of Wining Grand Prize by Odds of Wining Grand Prize"}));
+    }
+
     // The game applied at the start, after a choice, after the editor; files no load or run can use.
     void load_data()
     {
@@ -218,6 +239,7 @@ private slots:
         QTest::newRow("Stop") << "cmpStop" << 1 << QStringList{};
         QTest::newRow("Exit button") << "cmdExit" << 1 << QStringList{"end"};
         QTest::newRow("another game") << "LotGame" << 200 << QStringList{"GameName/Game=0"};
+        // The inner run's end is not announced: the outer one goes on flashing.
         QTest::newRow("Start again nests a run") << "cmdStart" << 400 << QStringList{};
         QTest::newRow("web site button, No") << "cmdBrowser" << 200 << QStringList{kOnline + "No"};
         QTest::newRow("web site menu, Yes") << "mnuBrowser" << 200 << QStringList{kOnline + "Yes", "browser"};
@@ -228,6 +250,23 @@ private slots:
         QFETCH(QString, action);
         QFETCH(QStringList, events);
         Open(kTwoGames, "1", events);
+        // The notification a screen reader speaks, each time it is shown.
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        QStringList heard;
+        QObject *notice = m_window->findChild<QObject *>("runNotice");
+        struct Ear final : QObject
+        {
+            QStringList *heard;
+            bool eventFilter(QObject *watched, QEvent *event) override
+            {
+                if (event->type() == QEvent::Show)
+                    *heard << static_cast<QWidget *>(watched)->accessibleName();
+                return false;
+            }
+        } ear;
+        ear.heard = &heard;
+        notice->installEventFilter(&ear);
         QString during;
         m_fakes.atFirstSet = [&] {
             during = Show(kRunControls);
@@ -247,6 +286,16 @@ private slots:
                      action == "LotGame" ? "100 101 102 103 104 105 106 -" : "4 11 18 25 32 - - 32722");
         QCOMPARE(Find("BarVal")->property("value"), m_fakes.pumps == 1 ? 5 : 1000); // of 1000
         QCOMPARE(Show(kRunControls), "Good Luck With Your Picks! - &Start -");
+
+        const QString picks = action == "LotGame"    ? "Seven Up: 100, 101, 102, 103, 104, 105, 106"
+                              : action == "cmdStart" ? heard.value(0)
+                                                     : "Big Ball: 4, 11, 18, 25, 32, Power Ball 32722";
+        QCOMPARE(heard, QStringList{picks});
+        QCOMPARE(Find("picksRow")->accessibleName(), picks);
+        if (action.isEmpty()) { // the next run is announced too
+            QTest::mouseClick(Find("cmdStart"), Qt::LeftButton);
+            QCOMPARE(heard.size(), 2);
+        }
     }
 
     void keyboard_data()
@@ -257,16 +306,16 @@ private slots:
         // The focus at the start and after each key | events | sets drawn | the clipboard | the game shown.
         QTest::addColumn<QString>("after");
         // clang-format off
-        // Keyboard users started in a read-only box, twelve Tabs from Start.
-        QTest::newRow("Tab order") << "1" << "Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Shift+Tab"
-            << "" << "LotGame cmdStart cmdExit cmdBrowser Text1 Text2 Text3 Text4 Text5 txtPowerball txtLow "
+        // Keyboard users started in a read-only box, twelve Tabs from Start; the picks were eight Tabs away.
+        QTest::newRow("Tab order") << "1" << "Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Shift+Tab"
+            << "" << "LotGame cmdStart picksRow cmdExit cmdBrowser Text1 Text2 Text3 Text4 Text5 txtPowerball txtLow "
                      "txtHigh txtLowPower txtHighPower txtOdds LotGame txtOdds |  | 0 |  | Big Ball";
         // The focus fell from the hidden Start on Exit, so Space, Space ended the program.
         QTest::newRow("Space starts, Space stops") << "1" << "Tab Space" << "Space"
             << "LotGame cmdStart cmdStart | run: cmpStop | 1 |  | Big Ball";
         // Enter on a focused button did nothing.
-        QTest::newRow("Return on Start, Enter on Exit") << "1" << "Tab Return Tab Enter" << ""
-            << "LotGame cmdStart cmdStart cmdExit cmdExit | run: cmpStop; end | 200 |  | Big Ball";
+        QTest::newRow("Return on Start, Enter on Exit") << "1" << "Tab Return Tab Tab Enter" << ""
+            << "LotGame cmdStart cmdStart picksRow cmdExit cmdExit | run: cmpStop; end | 200 |  | Big Ball";
         // The menu entry and the button shared Alt+X: the first press only moved the focus.
         QTest::newRow("Alt+X once") << "1" << "Alt+X" << "" << "LotGame LotGame | end | 0 |  | Big Ball";
         // Alt+Q typed a q into the game list; it stays the game's name.
@@ -302,6 +351,9 @@ private slots:
         const QStringList after{trail.join(' '), m_fakes.events.join("; "), QString::number(m_fakes.pumps),
                                 QGuiApplication::clipboard()->text(), Show("Label1")};
         QTEST(after.join(" | "), "after");
+        // A read-only box reached by Tab selected its text, which a screen reader announced.
+        if (const auto *box = qobject_cast<QLineEdit *>(qApp->focusWidget()); box && box->isReadOnly())
+            QVERIFY(!box->hasSelectedText());
         for (const QString &name : kPicks.split(' ')) // the whole number within the frame; "100" once showed ".00"
             if (const QWidget *box = Find(name); !box->isHidden())
                 QVERIFY2(box->size() == (name == "txtPowerball" ? QSize(75, 73) : QSize(67, 59)) &&

@@ -49,7 +49,7 @@ def main():
     with tempfile.TemporaryDirectory() as temp:
         fresh = [Path(shutil.copy(path, temp)) for path in committed]
         subprocess.run([lupdate, "-silent", "-no-obsolete", "-locations", "none", str(source_dir / "src" / "ui"),
-                        str(source_dir / "src" / "app"), "-ts", *map(str, fresh)], check=True)
+                        str(source_dir / "src" / "app"), str(source_dir / "src" / "cli"), "-ts", *map(str, fresh)], check=True)
         for path, copy in zip(committed, fresh):
             problems += problems_of(path.stem.split("_", 1)[1], messages(copy), messages(path))
     print("\n".join(problems + [f"{len(committed)} languages checked, {len(problems)} problems"]))
