@@ -74,7 +74,7 @@ private slots:
         read(box);
         QCOMPARE(box->role(), QAccessible::AlertMessage);
         heard[5] = heard[5].section(' ', 0, 1); // the author is ours to name
-        QCOMPARE(heard, (QStringList{"About Drawsmith", "Drawsmith", "Version 1.0.0",
+        QCOMPARE(heard, (QStringList{"About Drawsmith", "Drawsmith", "Version " DRAWSMITH_VERSION_TEXT,
                                      "Copyright (C) 2000, GPL-3.0-or-later", "Kestrelworks", "Written By:",
                                      "Please Click Here to Visit Our Website:", AppInfo::kHomePage,
                                      "You Must Have an Existing Internet Connection", "Warning:",
