@@ -469,6 +469,18 @@ Korrigieren Sie diese Zeile der Datei und versuchen Sie es dann erneut.</transla
         <source>Past Picks</source>
         <translation>Frühere Tipps</translation>
     </message>
+    <message>
+        <source>Power Ball %1</source>
+        <translation>Zusatzzahl %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Pick %1</source>
+        <translation>Zahl %1</translation>
+    </message>
 </context>
 <context>
     <name>FrmPastPicks</name>
@@ -591,18 +603,6 @@ Korrigieren Sie diese Zeile der Datei und versuchen Sie es dann erneut.</transla
     <message>
         <source>Past pic&amp;ks:</source>
         <translation>&amp;Frühere Tipps:</translation>
-    </message>
-    <message>
-        <source>Power Ball %1</source>
-        <translation>Zusatzzahl %1</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>Pick %1</source>
-        <translation>Zahl %1</translation>
     </message>
 </context>
 <context>

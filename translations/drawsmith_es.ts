@@ -469,6 +469,18 @@ Corrija esa línea del archivo y vuelva a intentarlo.</translation>
         <source>Past Picks</source>
         <translation>Combinaciones anteriores</translation>
     </message>
+    <message>
+        <source>Power Ball %1</source>
+        <translation>Bola extra %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Pick %1</source>
+        <translation>Número %1</translation>
+    </message>
 </context>
 <context>
     <name>FrmPastPicks</name>
@@ -591,18 +603,6 @@ Corrija esa línea del archivo y vuelva a intentarlo.</translation>
     <message>
         <source>Past pic&amp;ks:</source>
         <translation>Combinaciones a&amp;nteriores:</translation>
-    </message>
-    <message>
-        <source>Power Ball %1</source>
-        <translation>Bola extra %1</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>Pick %1</source>
-        <translation>Número %1</translation>
     </message>
 </context>
 <context>
