@@ -236,9 +236,9 @@ void FrmPastPicks::Reload()
     std::error_code error;
     const auto time = std::filesystem::last_write_time(m_history, error);
     const auto size = error ? 0 : std::filesystem::file_size(m_history, error);
+    FillGames(); // the game editor may have changed the games meanwhile
     if (!error && m_readTime == time && m_readSize == size)
         return;
-    FillGames();
     ReadHistoryFile();
 }
 
