@@ -200,7 +200,7 @@ PastPick AsPick(const ShownSet &set, const std::string &time, const std::string 
 {
     PastPick pick{time, name, {set.Numbers, set.Numbers + set.Slots}, std::nullopt};
     if (set.HasPowerBall)
-        pick.PowerBall = static_cast<int>(set.PowerBall);
+        pick.PowerBall = set.PowerBall;
     return pick;
 }
 

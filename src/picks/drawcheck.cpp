@@ -57,7 +57,7 @@ DrawError ReadDraw(const DrawRules &rules, std::string_view numbers, std::string
             return {DrawProblem::OutOfRange, std::string(word)};
         if (std::find(draw.Numbers.begin(), draw.Numbers.end(), number) != draw.Numbers.end())
             return {DrawProblem::Repeated, std::string(word)};
-        draw.Numbers.push_back(static_cast<int>(number));
+        draw.Numbers.push_back(number);
     }
     if (static_cast<int>(draw.Numbers.size()) < rules.Count)
         return {DrawProblem::Missing, {}};
@@ -71,7 +71,7 @@ DrawError ReadDraw(const DrawRules &rules, std::string_view numbers, std::string
     long long number = 0;
     if (!ReadNumber(ball, number) || number < rules.PowerLow || number > rules.PowerHigh)
         return {DrawProblem::PowerBallOutOfRange, std::string(ball)};
-    draw.PowerBall = static_cast<int>(number);
+    draw.PowerBall = number;
     return {};
 }
 
@@ -79,7 +79,7 @@ PickMatch MatchPick(const PastPick &pick, const Draw &draw)
 {
     PickMatch match;
     match.Matched.reserve(pick.Numbers.size());
-    for (int number : pick.Numbers) {
+    for (const long long number : pick.Numbers) {
         const bool hit = std::find(draw.Numbers.begin(), draw.Numbers.end(), number) != draw.Numbers.end();
         match.Matched.push_back(hit);
         match.Count += hit;

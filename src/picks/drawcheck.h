@@ -25,8 +25,8 @@ DrawRules RulesOf(const GameRecord &game);
 
 struct Draw
 {
-    std::vector<int> Numbers;
-    std::optional<int> PowerBall;
+    std::vector<long long> Numbers;
+    std::optional<long long> PowerBall;
 };
 
 enum class DrawProblem

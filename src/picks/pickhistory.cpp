@@ -68,9 +68,9 @@ bool SplitValues(std::string_view line, std::vector<std::string> &values)
     }
 }
 
-bool ReadInteger(std::string_view text, int &number)
+bool ReadInteger(std::string_view text, long long &number)
 {
-    if (text.empty() || text.size() > 10 || text.front() == '+')
+    if (text.empty() || text.size() > 19 || text.front() == '+')
         return false;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
     return error == std::errc() && end == text.data() + text.size();
@@ -129,7 +129,7 @@ std::string FormatHistoryLine(const PastPick &pick)
     std::replace_if(
         game.begin(), game.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
     std::string numbers;
-    for (const int number : pick.Numbers) {
+    for (const long long number : pick.Numbers) {
         if (!numbers.empty())
             numbers += ' ';
         numbers += std::to_string(number);
@@ -151,7 +151,7 @@ std::optional<PastPick> ParseHistoryLine(std::string_view line)
     std::string_view numbers = values[2];
     for (;;) {
         const std::size_t blank = std::min(numbers.find(' '), numbers.size());
-        int number = 0;
+        long long number = 0;
         if (!ReadInteger(numbers.substr(0, blank), number) || pick.Numbers.size() == kMostNumbers)
             return std::nullopt;
         pick.Numbers.push_back(number);
@@ -160,7 +160,7 @@ std::optional<PastPick> ParseHistoryLine(std::string_view line)
         numbers.remove_prefix(blank + 1);
     }
     if (!values[3].empty()) {
-        int powerBall = 0;
+        long long powerBall = 0;
         if (!ReadInteger(values[3], powerBall))
             return std::nullopt;
         pick.PowerBall = powerBall;
@@ -171,7 +171,7 @@ std::optional<PastPick> ParseHistoryLine(std::string_view line)
 std::string FormatCopyLine(const PastPick &pick)
 {
     std::string line = pick.Game + ':';
-    for (const int number : pick.Numbers)
+    for (const long long number : pick.Numbers)
         line += ' ' + std::to_string(number);
     if (pick.PowerBall)
         line += " + PB " + std::to_string(*pick.PowerBall);

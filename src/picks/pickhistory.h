@@ -20,8 +20,8 @@ struct PastPick
 {
     std::string Time;         // ISO 8601 local time with its offset, "2026-12-07T16:30:12+01:00"
     std::string Game;         // the game's name, its bytes as the catalogue holds them
-    std::vector<int> Numbers; // in the order shown
-    std::optional<int> PowerBall;
+    std::vector<long long> Numbers; // in the order shown
+    std::optional<long long> PowerBall;
 
     bool operator==(const PastPick &) const = default;
 };

@@ -16,9 +16,9 @@ PastPick Pick(const QString &text, const std::string &time = "2026-12-07T16:30:1
     const QStringList parts = text.split('|');
     PastPick pick{time, parts[0].toLatin1().toStdString(), {}, {}};
     for (const QString &number : parts[1].split(' '))
-        pick.Numbers.push_back(number.toInt());
+        pick.Numbers.push_back(number.toLongLong());
     if (!parts[2].isEmpty())
-        pick.PowerBall = parts[2].toInt();
+        pick.PowerBall = parts[2].toLongLong();
     return pick;
 }
 
@@ -95,6 +95,8 @@ private slots:
         QTest::newRow("comma and quotes quoted") << "Say \"Hi\", Lotto|1 2 3|" << QByteArray(
             "2026-12-07T16:30:12+01:00,\"Say \"\"Hi\"\", Lotto\",1 2 3,");
         QTest::newRow("end blanks kept by quotes") << " Lotto |7|0" << QByteArray("2026-12-07T16:30:12+01:00,\" Lotto \",7,0");
+        QTest::newRow("numbers beyond 32 bits") << "Big|40000 2147483648|10000000000"
+            << QByteArray("2026-12-07T16:30:12+01:00,Big,40000 2147483648,10000000000");
         QTest::newRow("line break made a blank") << "A\r\nB|1 32767|-3" << QByteArray("2026-12-07T16:30:12+01:00,A  B,1 32767,-3");
     }
     void format()

@@ -356,9 +356,9 @@ std::optional<PastPick> FrmMain::ShownPicks() const
     PastPick picks{LocalTimestamp(std::time(nullptr)), m_catalogue.Games[std::size_t(row)].Name, {}, {}};
     for (const PickBox *pick : m_picks)
         if (!pick->isHidden())
-            picks.Numbers.push_back(pick->text().toInt());
+            picks.Numbers.push_back(pick->text().toLongLong());
     if (!m_txtPowerball->isHidden())
-        picks.PowerBall = m_txtPowerball->text().toInt();
+        picks.PowerBall = m_txtPowerball->text().toLongLong();
     return picks;
 }
 
