@@ -275,8 +275,8 @@ Korrigieren Sie diese Zeile der Datei und versuchen Sie es dann erneut.</transla
         <translation>%1 ist %2, keine Datei mit Spielen. Drawsmith lässt es unverändert. Verschieben oder benennen Sie es um und starten Sie Drawsmith dann erneut.</translation>
     </message>
     <message>
-        <source>%1 is too large: Drawsmith reads catalogues of up to 16 MiB, and this file is larger or would become so. Nothing was changed. Move it away or shorten it, then try again.</source>
-        <translation>%1 ist zu groß: Drawsmith liest Spielkataloge bis 16 MiB, und diese Datei ist größer oder würde es werden. Es wurde nichts geändert. Verschieben oder kürzen Sie sie und versuchen Sie es dann erneut.</translation>
+        <source>%1 is too large: Drawsmith reads files of up to 16 MiB, and this file is larger or would become so. Nothing was changed. Move it away or shorten it, then try again.</source>
+        <translation>%1 ist zu groß: Drawsmith liest Dateien bis 16 MiB, und diese Datei ist größer oder würde es werden. Es wurde nichts geändert. Verschieben oder kürzen Sie sie und versuchen Sie es dann erneut.</translation>
     </message>
     <message>
         <source>%1 could not be saved: the disk is full (%2). Nothing was changed. Make some room, then try again.</source>

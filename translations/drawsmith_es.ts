@@ -275,8 +275,8 @@ Corrija esa línea del archivo y vuelva a intentarlo.</translation>
         <translation>%1 es %2, no un archivo de juegos. Drawsmith no lo toca. Muévalo o cámbielo de nombre y vuelva a iniciar Drawsmith.</translation>
     </message>
     <message>
-        <source>%1 is too large: Drawsmith reads catalogues of up to 16 MiB, and this file is larger or would become so. Nothing was changed. Move it away or shorten it, then try again.</source>
-        <translation>%1 es demasiado grande: Drawsmith lee catálogos de hasta 16 MiB, y este archivo es mayor o lo sería. No se ha cambiado nada. Muévalo o acórtelo y vuelva a intentarlo.</translation>
+        <source>%1 is too large: Drawsmith reads files of up to 16 MiB, and this file is larger or would become so. Nothing was changed. Move it away or shorten it, then try again.</source>
+        <translation>%1 es demasiado grande: Drawsmith lee archivos de hasta 16 MiB, y este archivo es mayor o lo sería. No se ha cambiado nada. Muévalo o acórtelo y vuelva a intentarlo.</translation>
     </message>
     <message>
         <source>%1 could not be saved: the disk is full (%2). Nothing was changed. Make some room, then try again.</source>

@@ -6,7 +6,7 @@ set -eu
 # xvfb-run -a takes the first free display from -n on; two runs starting at the same
 # moment would both take :99, so each run starts looking somewhere else.
 first=$((100 + $$ % 800))
-exec xvfb-run -a -n "$first" -s "-screen 0 1600x1200x24 -nolisten tcp" sh -c '
+exec xvfb-run -a -n "$first" -s "-screen 0 1600x1200x24 -nolisten tcp -noreset" sh -c '
     # The accessibility registry opens the display once, when the bus starts: let the
     # display take clients first (xdpyinfo comes with x11-utils).
     if command -v xdpyinfo >/dev/null; then

@@ -86,7 +86,7 @@ QString FileFailureText(const Status &status)
             .arg(file, NodeText(status.Node()));
     case FileProblem::TooLarge:
         return QCoreApplication::translate(
-                   "FileTexts", "%1 is too large: Drawsmith reads catalogues of up to 16 MiB, and this file "
+                   "FileTexts", "%1 is too large: Drawsmith reads files of up to 16 MiB, and this file "
                                 "is larger or would become so. Nothing was changed. Move it away or shorten "
                                 "it, then try again.")
             .arg(file);
