@@ -1,34 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "globals.h"
 
-#include "appinfo.h"
-#include "browserplugin.h"
 #include "frmaboutlotto.h"
 #include "frmhelp.h"
 #include "messageboxes.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QEventLoop>
-#include <QPluginLoader>
 #include <QWidget>
 
-#ifndef DRAWSMITH_PLUGIN_INSTALL_DIR
-#define DRAWSMITH_PLUGIN_INSTALL_DIR "lib/drawsmith"
-#endif
-
-Globals::Globals(MessageBoxes &boxes) : m_boxes(boxes) {}
+Globals::Globals(MessageBoxes &boxes)
+    : m_boxes(boxes), m_browser(boxes, BrowserProgramPath(QCoreApplication::applicationDirPath()))
+{
+}
 
 Globals::~Globals()
 {
-    delete m_browser.data();
     delete m_about.data();
     delete m_help.data();
 }
 
 void Globals::ShowBrowser()
 {
-    ShowWindow(m_browser, &Globals::CreateBrowser, nullptr);
+    m_browser.Show(m_mainWindow ? m_mainWindow->winId() : 0);
 }
 
 void Globals::ShowAbout(QWidget *modalOver)
@@ -84,27 +78,4 @@ QWidget *Globals::CreateAbout()
 QWidget *Globals::CreateHelp()
 {
     return new frmHelp(*this, m_boxes);
-}
-
-QWidget *Globals::CreateBrowser()
-{
-    QString errors;
-    for (const QString &path : BrowserPluginPaths(QCoreApplication::applicationDirPath())) {
-        QPluginLoader loader(path);
-        if (auto *plugin = qobject_cast<BrowserPlugin *>(loader.instance()))
-            return plugin->CreateBrowser();
-        errors += loader.errorString() + QLatin1Char('\n');
-    }
-    m_boxes.Inform(nullptr,
-                   QCoreApplication::translate("Globals", "The web browser could not be started:\n%1")
-                       .arg(errors.trimmed()),
-                   AppInfo::kTitle);
-    return nullptr;
-}
-
-QStringList BrowserPluginPaths(const QString &programFolder)
-{
-    const QDir programDir(programFolder);
-    return {programDir.filePath(QStringLiteral("drawsmith_browser")),
-            programDir.filePath(QStringLiteral(DRAWSMITH_PLUGIN_FROM_PROGRAM "/drawsmith_browser"))};
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "browserprocess.h"
 #include "gamerecord.h"
 #include "windowhub.h"
 
@@ -19,6 +20,9 @@ public:
     ~Globals() override;
 
     GameCatalogue &Catalogue() { return m_catalogue; }
+    // The window the browser stays above.
+    void SetMainWindow(QWidget *window) { m_mainWindow = window; }
+    BrowserProcess &Browser() { return m_browser; }
 
     void ShowBrowser() override;
     void ShowAbout(QWidget *modalOver) override;
@@ -26,17 +30,13 @@ public:
 
 private:
     void ShowWindow(QPointer<QWidget> &slot, QWidget *(Globals::*create)(), QWidget *modalOver);
-    QWidget *CreateBrowser();
     QWidget *CreateAbout();
     QWidget *CreateHelp();
 
     MessageBoxes &m_boxes;
     GameCatalogue m_catalogue;
-    QPointer<QWidget> m_browser;
+    BrowserProcess m_browser;
+    QPointer<QWidget> m_mainWindow;
     QPointer<QWidget> m_about;
     QPointer<QWidget> m_help;
 };
-
-// Where the browser plugin is looked for: beside the program (the build tree), then
-// in the installed plugin folder, found from the program's own folder.
-QStringList BrowserPluginPaths(const QString &programFolder);
