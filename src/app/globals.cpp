@@ -20,6 +20,11 @@ Globals::~Globals()
     delete m_help.data();
 }
 
+void Globals::SetMainWindow(QWidget *window)
+{
+    m_mainWindow = window;
+}
+
 void Globals::ShowBrowser()
 {
     m_browser.Show(m_mainWindow ? m_mainWindow->winId() : 0);

@@ -21,7 +21,7 @@ public:
 
     GameCatalogue &Catalogue() { return m_catalogue; }
     // The window the browser stays above.
-    void SetMainWindow(QWidget *window) { m_mainWindow = window; }
+    void SetMainWindow(QWidget *window);
     BrowserProcess &Browser() { return m_browser; }
 
     void ShowBrowser() override;
