@@ -164,6 +164,15 @@ xcb_atom_t Atom(const char *name)
     return atom ? atom->atom : 0;
 }
 
+QString Property(WId window, const char *name)
+{
+    const auto cookie = xcb_get_property(X(), 0, static_cast<xcb_window_t>(window), Atom(name), XCB_GET_PROPERTY_TYPE_ANY, 0, 1024);
+    const Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(X(), cookie, nullptr), &std::free);
+    return reply ? QString::fromUtf8(static_cast<const char *>(xcb_get_property_value(reply.get())),
+                                     xcb_get_property_value_length(reply.get()))
+                 : QString();
+}
+
 // What a window manager sends when the user closes a window.
 void AskToClose(WId window)
 {
@@ -228,6 +237,14 @@ private slots:
         QTRY_VERIFY(Stacked(shown) > Stacked(main.winId()) && Focused() == shown);
         QTRY_VERIFY(!main.isActiveWindow());
         QCOMPARE(browser.ProcessId(), first);
+        QCOMPARE(TransientFor(shown), main.winId());
+
+        // Once a page is in, the window the web view brought (a native window of its own) stays above too.
+        const auto paged = [&] {
+            const QString title = Property(shown, "_NET_WM_NAME");
+            return !title.isEmpty() && title != "Kestrelworks - Drawsmith Browser" && title != "Working...";
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(paged(), 30000);
         QCOMPARE(TransientFor(shown), main.winId());
 
         AskToClose(shown);
