@@ -26,6 +26,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <unistd.h>
 
 namespace {
@@ -55,10 +56,10 @@ void StayAbove(WId window, WId over)
 #endif
 }
 
-// Gives an open window the keyboard when the main program asks. Qt asks the window
-// manager with the last time this process heard from the X server, older than the
-// main window's activation, and a manager that prevents focus stealing refuses;
-// the request comes from the user's click, so it is made as a user's request.
+// Gives an open window the keyboard when the main program asks. Qt asks for it with
+// the last time this process heard from the X server, which is older than the
+// main window's activation, so the server or the window manager would refuse;
+// the request comes from the user's click, so it is made as a user action.
 void TakeFocus(WId window)
 {
 #ifdef DRAWSMITH_HAVE_XCB
@@ -66,22 +67,34 @@ void TakeFocus(WId window)
     if (!x11 || !window)
         return;
     xcb_connection_t *connection = x11->connection();
-    static const char name[] = "_NET_ACTIVE_WINDOW";
-    xcb_intern_atom_reply_t *atom =
-        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, sizeof name - 1, name), nullptr);
-    if (!atom)
-        return;
-    xcb_client_message_event_t activate{};
-    activate.response_type = XCB_CLIENT_MESSAGE;
-    activate.format = 32;
-    activate.window = static_cast<xcb_window_t>(window);
-    activate.type = atom->atom;
-    activate.data.data32[0] = 2; // a user's request
-    activate.data.data32[1] = XCB_CURRENT_TIME;
-    std::free(atom);
-    xcb_send_event(connection, 0, xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root,
-                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                   reinterpret_cast<const char *>(&activate));
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    const auto atom = [connection](const char *name) {
+        xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
+            connection, xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr);
+        const xcb_atom_t found = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+        std::free(reply);
+        return found;
+    };
+    xcb_get_property_reply_t *manager = xcb_get_property_reply(
+        connection,
+        xcb_get_property(connection, 0, root, atom("_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW, 0, 1), nullptr);
+    const bool managed = manager && xcb_get_property_value_length(manager) > 0;
+    std::free(manager);
+    if (managed) {
+        xcb_client_message_event_t activate{};
+        activate.response_type = XCB_CLIENT_MESSAGE;
+        activate.format = 32;
+        activate.window = static_cast<xcb_window_t>(window);
+        activate.type = atom("_NET_ACTIVE_WINDOW");
+        activate.data.data32[0] = 2; // a user's request
+        activate.data.data32[1] = XCB_CURRENT_TIME;
+        xcb_send_event(connection, 0, root,
+                       XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                       reinterpret_cast<const char *>(&activate));
+    } else {
+        xcb_set_input_focus(connection, XCB_INPUT_FOCUS_PARENT, static_cast<xcb_window_t>(window),
+                            XCB_CURRENT_TIME);
+    }
     xcb_flush(connection);
 #else
     Q_UNUSED(window);
