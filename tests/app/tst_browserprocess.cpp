@@ -254,7 +254,12 @@ private slots:
         shown = 0;
         globals.ShowBrowser();
         QTRY_VERIFY_WITH_TIMEOUT(shown, 60000);
-        QVERIFY(browser.ProcessId() != first && Alive(browser.ProcessId()));
+        const qint64 second = browser.ProcessId();
+        QVERIFY(second != first && Alive(second));
+        // The end of its input, as when the main program goes, ends it.
+        browser.Close();
+        QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 2, 2000);
+        QVERIFY(!Alive(second));
         QCOMPARE(desk.events, QStringList());
     }
 
