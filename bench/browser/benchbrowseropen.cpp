@@ -121,7 +121,8 @@ int main(int argc, char *argv[])
         grown.push_back(sample.after - sample.before);
     }
     std::sort(times.begin(), times.end());
-    std::printf("platform %s, %d opens, each in a fresh process, medians\n", std::getenv("QT_QPA_PLATFORM"), runs);
+    std::printf("platform %s, %d opens, each in a fresh process, medians\n", std::getenv("QT_QPA_PLATFORM"),
+                runs);
     std::printf("click to browser window on screen: %.1f ms, best %.1f, worst %.1f (target <= 250)\n",
                 Median(times), times.front(), times.back());
     std::printf("opening program's resident memory: %.1f MiB before opening, %+.1f MiB after closing "

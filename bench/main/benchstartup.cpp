@@ -88,7 +88,8 @@ int main(int argc, char *argv[])
         const double window = Median(times[0]), bare = Median(times[1]);
         const double extraMiB = (Median(peaks[0]) - Median(peaks[1])) / 1024.0;
         std::printf("platform %s, %d runs each, medians\n", platform, runs);
-        std::printf("main window: %.1f ms to first paint, peak %.1f MiB\n", window, Median(peaks[0]) / 1024.0);
+        std::printf("main window: %.1f ms to first paint, peak %.1f MiB\n", window,
+                    Median(peaks[0]) / 1024.0);
         std::printf("bare label:  %.1f ms to first paint, peak %.1f MiB\n", bare, Median(peaks[1]) / 1024.0);
         std::printf("ratio %.2f (target <= 1.15), extra memory %.1f MiB (target <= 10), web engine %s\n",
                     window / bare, extraMiB, webEngine ? "LOADED" : "not loaded");

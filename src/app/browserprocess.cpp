@@ -82,9 +82,8 @@ bool BrowserProcess::Start()
     m_process->setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
     connect(m_process, &QProcess::readyReadStandardOutput, this, &BrowserProcess::ReadOutput);
     connect(m_process, &QProcess::readyReadStandardError, this, &BrowserProcess::ReadErrors);
-    connect(m_process, &QProcess::finished, this, [this](int code, QProcess::ExitStatus status) {
-        Finished(status == QProcess::CrashExit, code);
-    });
+    connect(m_process, &QProcess::finished, this,
+            [this](int code, QProcess::ExitStatus status) { Finished(status == QProcess::CrashExit, code); });
     connect(m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)
             Finished(true, -1);
@@ -124,7 +123,7 @@ void BrowserProcess::Finished(bool crashed, int code)
         return;
     ReadErrors();
     const QString why = m_process->error() == QProcess::FailedToStart ? m_process->errorString()
-                                                                       : QString::fromLocal8Bit(m_errors);
+                                                                      : QString::fromLocal8Bit(m_errors);
     // A browser that ends before its web engine is up could not start; a later end,
     // a crash included, is only the end of that browser.
     const bool failed = !m_ready && (crashed || code != 0);
@@ -152,5 +151,6 @@ QString BrowserProgramPath(const QString &programFolder)
     const QString beside = programDir.filePath(kBrowserProgram);
     if (QFileInfo::exists(beside))
         return beside;
-    return QDir::cleanPath(programDir.filePath(QStringLiteral(DRAWSMITH_PLUGIN_FROM_PROGRAM "/") + kBrowserProgram));
+    return QDir::cleanPath(
+        programDir.filePath(QStringLiteral(DRAWSMITH_PLUGIN_FROM_PROGRAM "/") + kBrowserProgram));
 }

@@ -166,7 +166,8 @@ xcb_atom_t Atom(const char *name)
 
 QString Property(WId window, const char *name)
 {
-    const auto cookie = xcb_get_property(X(), 0, static_cast<xcb_window_t>(window), Atom(name), XCB_GET_PROPERTY_TYPE_ANY, 0, 1024);
+    const auto cookie = xcb_get_property(X(), 0, static_cast<xcb_window_t>(window), Atom(name),
+                                         XCB_GET_PROPERTY_TYPE_ANY, 0, 1024);
     const Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(X(), cookie, nullptr), &std::free);
     return reply ? QString::fromUtf8(static_cast<const char *>(xcb_get_property_value(reply.get())),
                                      xcb_get_property_value_length(reply.get()))
@@ -228,7 +229,8 @@ private slots:
 
         // The main window in front with the keyboard, then the browser asked for again.
         main.raise();
-        xcb_set_input_focus(X(), XCB_INPUT_FOCUS_PARENT, static_cast<xcb_window_t>(main.winId()), XCB_CURRENT_TIME);
+        xcb_set_input_focus(X(), XCB_INPUT_FOCUS_PARENT, static_cast<xcb_window_t>(main.winId()),
+                            XCB_CURRENT_TIME);
         xcb_flush(X());
         QTRY_VERIFY(main.isActiveWindow() && Stacked(main.winId()) > Stacked(shown));
         shown = 0;
@@ -268,17 +270,21 @@ private slots:
     {
         QTest::addColumn<QString>("script"); // the browser program's text; empty: no program
         QTest::addColumn<QString>("message");
-        const QString loader = "echo 'drawsmith-browser: error while loading shared libraries: libQt6WebEngineCore.so.6: "
-                               "cannot open shared object file: No such file or directory' >&2; exit 127";
-        QTest::newRow("program missing") << "" << "Drawsmith|The web browser could not be started:\n%1 is missing.";
+        const QString loader =
+            "echo 'drawsmith-browser: error while loading shared libraries: libQt6WebEngineCore.so.6: "
+            "cannot open shared object file: No such file or directory' >&2; exit 127";
+        QTest::newRow("program missing") << ""
+                                         << "Drawsmith|The web browser could not be started:\n%1 is missing.";
         QTest::newRow("web engine missing")
-            << loader << "Drawsmith|The web browser could not be started:\ndrawsmith-browser: error while loading "
-                         "shared libraries: libQt6WebEngineCore.so.6: cannot open shared object file: No such "
-                         "file or directory";
-        QTest::newRow("crash before it is up")
-            << "kill -SEGV $$" << "Drawsmith|The web browser could not be started:\n"
-                                  "drawsmith-browser ended while starting.";
-        QTest::newRow("end after it is up") << "echo ready; read line; exit 3" << "";
+            << loader
+            << "Drawsmith|The web browser could not be started:\ndrawsmith-browser: error while loading "
+               "shared libraries: libQt6WebEngineCore.so.6: cannot open shared object file: No such "
+               "file or directory";
+        QTest::newRow("crash before it is up") << "kill -SEGV $$"
+                                               << "Drawsmith|The web browser could not be started:\n"
+                                                  "drawsmith-browser ended while starting.";
+        QTest::newRow("end after it is up") << "echo ready; read line; exit 3"
+                                            << "";
     }
     void cannotStart()
     {
@@ -339,7 +345,8 @@ private slots:
             return heard;
         };
         const auto command = [&](const QByteArray &line) { program.write(line + '\n'); };
-        // The browser with its web engine up: a page's renderer, forked by the engine's zygote, runs below it.
+        // The browser with its web engine up: a page's renderer, forked by the engine's zygote, runs below
+        // it.
         const auto browserUp = [&] {
             const QList<qint64> browsers = Descendants(program.processId(), "drawsmith-brows");
             if (browsers.size() != 1)

@@ -70,14 +70,16 @@ void TakeFocus(WId window)
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
     const auto atom = [connection](const char *name) {
         xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
-            connection, xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr);
+            connection, xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name),
+            nullptr);
         const xcb_atom_t found = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
         std::free(reply);
         return found;
     };
     xcb_get_property_reply_t *manager = xcb_get_property_reply(
         connection,
-        xcb_get_property(connection, 0, root, atom("_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW, 0, 1), nullptr);
+        xcb_get_property(connection, 0, root, atom("_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW, 0, 1),
+        nullptr);
     const bool managed = manager && xcb_get_property_value_length(manager) > 0;
     std::free(manager);
     if (managed) {
