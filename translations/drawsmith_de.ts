@@ -164,6 +164,23 @@
     </message>
 </context>
 <context>
+    <name>BrowserProcess</name>
+    <message>
+        <source>%1 is missing.</source>
+        <translation>%1 fehlt.</translation>
+    </message>
+    <message>
+        <source>%1 ended while starting.</source>
+        <translation>%1 wurde beim Starten beendet.</translation>
+    </message>
+    <message>
+        <source>The web browser could not be started:
+%1</source>
+        <translation>Der Webbrowser konnte nicht gestartet werden:
+%1</translation>
+    </message>
+</context>
+<context>
     <name>CoreText</name>
     <message>
         <source>Give Your New Game a New Name!</source>
@@ -607,12 +624,6 @@ Korrigieren Sie diese Zeile der Datei und versuchen Sie es dann erneut.</transla
 </context>
 <context>
     <name>Globals</name>
-    <message>
-        <source>The web browser could not be started:
-%1</source>
-        <translation>Der Webbrowser konnte nicht gestartet werden:
-%1</translation>
-    </message>
     <message>
         <source>Printing could not be started:
 %1</source>

@@ -164,6 +164,23 @@
     </message>
 </context>
 <context>
+    <name>BrowserProcess</name>
+    <message>
+        <source>%1 is missing.</source>
+        <translation>Falta %1.</translation>
+    </message>
+    <message>
+        <source>%1 ended while starting.</source>
+        <translation>%1 terminó mientras se iniciaba.</translation>
+    </message>
+    <message>
+        <source>The web browser could not be started:
+%1</source>
+        <translation>No se pudo iniciar el navegador web:
+%1</translation>
+    </message>
+</context>
+<context>
     <name>CoreText</name>
     <message>
         <source>Give Your New Game a New Name!</source>
@@ -607,12 +624,6 @@ Corrija esa línea del archivo y vuelva a intentarlo.</translation>
 </context>
 <context>
     <name>Globals</name>
-    <message>
-        <source>The web browser could not be started:
-%1</source>
-        <translation>No se pudo iniciar el navegador web:
-%1</translation>
-    </message>
     <message>
         <source>Printing could not be started:
 %1</source>

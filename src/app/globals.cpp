@@ -2,7 +2,6 @@
 #include "globals.h"
 
 #include "appinfo.h"
-#include "browserplugin.h"
 #include "catalogueloader.h"
 #include "frmaboutlotto.h"
 #include "frmhelp.h"
@@ -17,23 +16,26 @@
 #include <QPluginLoader>
 #include <QWidget>
 
-#ifndef DRAWSMITH_PLUGIN_INSTALL_DIR
-#define DRAWSMITH_PLUGIN_INSTALL_DIR "lib/drawsmith"
-#endif
-
-Globals::Globals(MessageBoxes &boxes) : m_boxes(boxes) {}
+Globals::Globals(MessageBoxes &boxes)
+    : m_boxes(boxes), m_browser(boxes, BrowserProgramPath(QCoreApplication::applicationDirPath()))
+{
+}
 
 Globals::~Globals()
 {
-    delete m_browser.data();
     delete m_about.data();
     delete m_help.data();
     delete m_pastPicks.data();
 }
 
+void Globals::SetMainWindow(QWidget *window)
+{
+    m_mainWindow = window;
+}
+
 void Globals::ShowBrowser()
 {
-    ShowWindow(m_browser, &Globals::CreateBrowser, nullptr);
+    m_browser.Show(m_mainWindow ? m_mainWindow->winId() : 0);
 }
 
 void Globals::ShowAbout(QWidget *modalOver)
@@ -116,22 +118,6 @@ QWidget *Globals::CreateHelp()
 QWidget *Globals::CreatePastPicks()
 {
     return new FrmPastPicks(m_catalogue, HistoryFileBeside(kCatalogueFile), *this, m_boxes);
-}
-
-QWidget *Globals::CreateBrowser()
-{
-    QString errors;
-    for (const QString &path : BrowserPluginPaths(QCoreApplication::applicationDirPath())) {
-        QPluginLoader loader(path);
-        if (auto *plugin = qobject_cast<BrowserPlugin *>(loader.instance()))
-            return plugin->CreateBrowser();
-        errors += loader.errorString() + QLatin1Char('\n');
-    }
-    m_boxes.Inform(nullptr,
-                   QCoreApplication::translate("Globals", "The web browser could not be started:\n%1")
-                       .arg(errors.trimmed()),
-                   AppInfo::kTitle);
-    return nullptr;
 }
 
 QStringList PluginPaths(const QString &programFolder, const QString &name)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "browserprocess.h"
 #include "gamerecord.h"
 #include "windowhub.h"
 
@@ -20,8 +21,9 @@ public:
     ~Globals() override;
 
     GameCatalogue &Catalogue() { return m_catalogue; }
-    // About and help, opened beside it, stay above this window.
-    void SetMainWindow(QWidget *window) { m_mainWindow = window; }
+    // About, help and the browser, opened beside it, stay above this window.
+    void SetMainWindow(QWidget *window);
+    BrowserProcess &Browser() { return m_browser; }
 
     void ShowBrowser() override;
     void ShowAbout(QWidget *modalOver) override;
@@ -34,24 +36,19 @@ private:
     // A window not modal opens above opener, when there is one.
     void ShowWindow(QPointer<QWidget> &slot, QWidget *(Globals::*create)(), QWidget *modalOver,
                     QWidget *opener = nullptr);
-    QWidget *CreateBrowser();
     QWidget *CreateAbout();
     QWidget *CreateHelp();
     QWidget *CreatePastPicks();
 
     MessageBoxes &m_boxes;
     GameCatalogue m_catalogue;
-    QPointer<QWidget> m_browser;
+    BrowserProcess m_browser;
+    QPointer<QWidget> m_mainWindow;
     QPointer<QWidget> m_about;
     QPointer<QWidget> m_help;
     QPointer<QWidget> m_pastPicks;
-    QPointer<QWidget> m_mainWindow;
 };
 
 // Where a plugin is looked for: beside the program (the build tree), then in the
 // installed plugin folder, found from the program's own folder.
 QStringList PluginPaths(const QString &programFolder, const QString &name);
-inline QStringList BrowserPluginPaths(const QString &programFolder)
-{
-    return PluginPaths(programFolder, QStringLiteral("drawsmith_browser"));
-}

@@ -1,6 +1,6 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs the build tree into a scratch root and checks the program, its modules, the
+# Installs the build tree into a scratch root and checks the program, its modules, the browser program, the
 # icons and the launcher's data folder.
 # usage: check_install.sh <cmake> <build dir> <games dir> <libdir>
 set -eu
@@ -11,7 +11,7 @@ usr=$root/usr
 fail() { echo "FAIL: $*"; exit 1; }
 games=$usr/$3
 [ -x "$games/drawsmith" ] || fail "no program in $3"
-[ -f "$usr/$4/drawsmith/drawsmith_browser.so" ] || fail "no browser plugin in $4/drawsmith"
+[ -x "$usr/$4/drawsmith/drawsmith-browser" ] || fail "no browser program in $4/drawsmith"
 [ -f "$usr/$4/drawsmith/drawsmith_window.so" ] || fail "no window module in $4/drawsmith"
 [ -f "$usr/share/bash-completion/completions/drawsmith" ] || fail "no bash completion"
 # The installed program finds its window module, and answers without it in the terminal.

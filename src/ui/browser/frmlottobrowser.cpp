@@ -252,6 +252,7 @@ void frmLottoBrowser::CreateBrowserView()
         const bool busy = m_navigationPending;
         busy ? NavigateBusy(waiting) : m_brwWebBrowser->setUrl(Address(waiting));
     }
+    emit WebEngineStarted();
 }
 
 void frmLottoBrowser::Load()

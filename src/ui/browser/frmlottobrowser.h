@@ -48,6 +48,10 @@ public:
     // the file was missing or unreadable.
     const std::optional<QCursor> &MouseIcon() const { return m_mouseIcon; }
 
+signals:
+    // The web view exists: the engine, started after the first frame, is up.
+    void WebEngineStarted();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
