@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include <csignal>
+#include <memory>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -46,9 +47,8 @@ private slots:
     void initTestCase() { std::signal(SIGXFSZ, SIG_IGN); }
     void init()
     {
-        QVERIFY(QDir::setCurrent(QDir::tempPath()));
-        QDir("history-test").removeRecursively();
-        QVERIFY(QDir().mkdir("history-test") && QDir::setCurrent("history-test"));
+        m_folder = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_folder->isValid() && QDir::setCurrent(m_folder->path()));
     }
 
     // clang-format off
@@ -205,6 +205,9 @@ private slots:
         tzset();
         QCOMPARE(QString::fromStdString(LocalTimestamp(1796661012)), "2026-12-07T13:00:12-03:30");
     }
+
+private:
+    std::unique_ptr<QTemporaryDir> m_folder;
 };
 
 QTEST_GUILESS_MAIN(TestPickHistory)
