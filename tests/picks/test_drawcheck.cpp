@@ -34,39 +34,19 @@ private slots:
         QTest::addColumn<QString>("numbers");
         QTest::addColumn<QString>("ball");
         QTest::addColumn<QString>("result");
-        QTest::newRow("blanks and commas") << true << " 5, 12 23,31  44 "
-                                           << " 17 "
-                                           << "ok: 5 12 23 31 44 + 17";
-        QTest::newRow("range ends") << true << "1 2 3 4 49"
-                                    << "42"
-                                    << "ok: 1 2 3 4 49 + 42";
-        QTest::newRow("no power ball asked, one typed") << false << "1 2 3 4 5 40"
-                                                        << "99"
-                                                        << "ok: 1 2 3 4 5 40";
-        QTest::newRow("above the range") << true << "1 2 3 4 50"
-                                         << "1"
-                                         << "out of range 50";
-        QTest::newRow("repeated") << true << "7 8 7 9 10"
-                                  << "1"
-                                  << "repeated 7";
-        QTest::newRow("a word") << true << "1 2 three 4 5"
-                                << "1"
-                                << "not a number three";
-        QTest::newRow("one missing") << true << "1 2 3 4"
-                                     << "1"
-                                     << "missing";
-        QTest::newRow("one too many") << false << "1 2 3 4 5 6 7"
-                                      << ""
-                                      << "too many";
-        QTest::newRow("power ball missing") << true << "1 2 3 4 5"
-                                            << " "
-                                            << "power ball missing";
-        QTest::newRow("power ball above its range") << true << "1 2 3 4 5"
-                                                    << "43"
-                                                    << "power ball out of range 43";
-        QTest::newRow("power ball below its range") << true << "1 2 3 4 5"
-                                                    << "0"
-                                                    << "power ball out of range 0";
+        // clang-format off
+        QTest::newRow("blanks and commas") << true << " 5, 12 23,31  44 " << " 17 " << "ok: 5 12 23 31 44 + 17";
+        QTest::newRow("range ends") << true << "1 2 3 4 49" << "42" << "ok: 1 2 3 4 49 + 42";
+        QTest::newRow("no power ball asked, one typed") << false << "1 2 3 4 5 40" << "99" << "ok: 1 2 3 4 5 40";
+        QTest::newRow("above the range") << true << "1 2 3 4 50" << "1" << "out of range 50";
+        QTest::newRow("repeated") << true << "7 8 7 9 10" << "1" << "repeated 7";
+        QTest::newRow("a word") << true << "1 2 three 4 5" << "1" << "not a number three";
+        QTest::newRow("one missing") << true << "1 2 3 4" << "1" << "missing";
+        QTest::newRow("one too many") << false << "1 2 3 4 5 6 7" << "" << "too many";
+        QTest::newRow("power ball missing") << true << "1 2 3 4 5" << " " << "power ball missing";
+        QTest::newRow("power ball above its range") << true << "1 2 3 4 5" << "43" << "power ball out of range 43";
+        QTest::newRow("power ball below its range") << true << "1 2 3 4 5" << "0" << "power ball out of range 0";
+        // clang-format on
     }
     void readDraw()
     {
@@ -83,14 +63,12 @@ private slots:
     {
         QTest::addColumn<QString>("pick");  // game: numbers + ball
         QTest::addColumn<QString>("match"); // count, PB, marks; "-" for a line not checked
-        QTest::newRow("three and the ball") << "Power Ball|5 12 23 31 44|17"
-                                            << "3 PB 01110";
-        QTest::newRow("all, ball missed") << "Power Ball|44 31 23 12 5|16"
-                                          << "5 - 11111";
-        QTest::newRow("another game") << "Six|5 12 23 31 44 40|"
-                                      << "-";
-        QTest::newRow("same name, other bytes") << "Power Ball |5 12 23 31 44|17"
-                                                << "-";
+        // clang-format off
+        QTest::newRow("three and the ball") << "Power Ball|5 12 23 31 44|17" << "3 PB 01110";
+        QTest::newRow("all, ball missed") << "Power Ball|44 31 23 12 5|16" << "5 - 11111";
+        QTest::newRow("another game") << "Six|5 12 23 31 44 40|" << "-";
+        QTest::newRow("same name, other bytes") << "Power Ball |5 12 23 31 44|17" << "-";
+        // clang-format on
     }
     void matches()
     {
