@@ -61,32 +61,23 @@ private slots:
 
     void matches_data()
     {
-        QTest::addColumn<QString>("pick");  // game: numbers + ball
+        QTest::addColumn<QString>("pick");  // a history line after its time
         QTest::addColumn<QString>("match"); // count, PB, marks; "-" for a line not checked
         // clang-format off
-        QTest::newRow("three and the ball") << "Power Ball|5 12 23 31 44|17" << "3 PB 01110";
-        QTest::newRow("all, ball missed") << "Power Ball|44 31 23 12 5|16" << "5 - 11111";
-        QTest::newRow("another game") << "Six|5 12 23 31 44 40|" << "-";
-        QTest::newRow("same name, other bytes") << "Power Ball |5 12 23 31 44|17" << "-";
+        QTest::newRow("three and the ball") << "Power Ball,5 12 23 31 44,17" << "3 PB 01110";
+        QTest::newRow("all, ball missed") << "Power Ball,44 31 23 12 5,16" << "5 - 11111";
+        QTest::newRow("another game") << "Six,5 12 23 31 44 40," << "-";
+        QTest::newRow("same name, other bytes") << "\"Power Ball \",5 12 23 31 44,17" << "-";
         // clang-format on
     }
     void matches()
     {
         QFETCH(QString, pick);
-        const QStringList parts = pick.split('|');
-        HistoryLine line{pick.toStdString(), std::nullopt};
-        if (parts.size() == 3) {
-            PastPick past{"2026-12-07T16:30:12+01:00", parts[0].toStdString(), {}, std::nullopt};
-            for (const QString &n : parts[1].split(' '))
-                past.Numbers.push_back(n.toInt());
-            if (!parts[2].isEmpty())
-                past.PowerBall = parts[2].toInt();
-            line.Pick = past;
-        }
-        const Draw draw{{12, 44, 23, 31, 5}, 17};
-        const Draw drawn{{7, 12, 23, 31, 9}, 17};
+        const std::string line = "2026-12-07T16:30:12+01:00," + pick.toStdString();
+        const Draw draw =
+            pick.contains(",44 ") ? Draw{{12, 44, 23, 31, 5}, 17} : Draw{{7, 12, 23, 31, 9}, 17};
         const std::optional<PickMatch> match =
-            CheckDraw({line}, "Power Ball", parts.value(1).startsWith("44") ? draw : drawn)[0];
+            CheckDraw({{line, ParseHistoryLine(line)}}, "Power Ball", draw)[0];
         QString shown = "-";
         if (match) {
             shown = QString::number(match->Count) + (match->PowerBall ? " PB " : " - ");
