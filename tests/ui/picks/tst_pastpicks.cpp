@@ -24,36 +24,6 @@ const QByteArray kHistory = kHeader + "2026-12-01T10:00:00+01:00,Big Ball,1 2 3 
                                       "a,5 6 7 8 9 10,\n"
                                       "2026-12-04T10:00:00+01:00,Big Ball,4 11 18 25 32,32722\n";
 
-// The main window's hub with the real Past Picks window; the rest logs as the stand-ins do.
-struct Hub final : WindowHub
-{
-    StandIns &fakes;
-    const GameCatalogue &catalogue;
-    QPointer<FrmPastPicks> window;
-    Hub(StandIns &f, const GameCatalogue &c) : fakes(f), catalogue(c) {}
-    void ShowBrowser() override { fakes.ShowBrowser(); }
-    void ShowAbout(QWidget *over) override { fakes.ShowAbout(over); }
-    void ShowHelp(QWidget *over) override { fakes.ShowHelp(over); }
-    void ShowPastPicks() override
-    {
-        if (!window) {
-            window = new FrmPastPicks(catalogue, kHistoryFile, *this, fakes);
-            window->setAttribute(Qt::WA_DeleteOnClose);
-        }
-        window->show();
-        window->activateWindow();
-    }
-    void PicksRecorded() override
-    {
-        if (window)
-            window->Reload();
-    }
-    PrintResult Print(QWidget *parent, const QString &document, const PagePainter &paint) override
-    {
-        return fakes.Print(parent, document, paint);
-    }
-};
-
 // The history's picks as copied; "earlier" for one not made just now, "?" for an unreadable line.
 QString History()
 {
@@ -88,7 +58,7 @@ class TestPastPicks : public QObject
     QTemporaryDir m_dir;
     GameCatalogue m_catalogue;
     StandIns m_fakes;
-    std::unique_ptr<Hub> m_hub;
+    QPointer<FrmPastPicks> m_past;
     std::unique_ptr<FrmMain> m_window;
 
     void Open(const QString &saved, const QByteArray &history)
@@ -104,8 +74,19 @@ class TestPastPicks : public QObject
         m_catalogue = {};
         m_fakes = {};
         m_fakes.saved = "GameName/Game=" + saved;
-        m_hub = std::make_unique<Hub>(m_fakes, m_catalogue);
-        m_window = std::make_unique<FrmMain>(m_catalogue, *m_hub, m_fakes, m_fakes, m_fakes, &m_fakes);
+        m_fakes.pastPicks = [this] { // the real window, once
+            if (!m_past) {
+                m_past = new FrmPastPicks(m_catalogue, kHistoryFile, m_fakes, m_fakes);
+                m_past->setAttribute(Qt::WA_DeleteOnClose);
+            }
+            m_past->show();
+            m_past->activateWindow();
+        };
+        m_fakes.recorded = [this] {
+            if (m_past)
+                m_past->Reload();
+        };
+        m_window = std::make_unique<FrmMain>(m_catalogue, m_fakes, m_fakes, m_fakes, m_fakes, &m_fakes);
         m_window->Load();
         m_window->show();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
@@ -114,9 +95,7 @@ class TestPastPicks : public QObject
     FrmPastPicks *PastPicks()
     {
         PressKey(m_window.get(), "Ctrl+H");
-        if (!m_hub->window || !QTest::qWaitForWindowActive(m_hub->window))
-            return nullptr;
-        return m_hub->window;
+        return m_past && QTest::qWaitForWindowActive(m_past) ? m_past.data() : nullptr;
     }
     // Keys by name through the window that has the focus; "=text" types into the focused control.
     static void Press(const QString &keys)
@@ -154,7 +133,7 @@ private slots:
     }
     void cleanup()
     {
-        delete m_hub->window.data();
+        delete m_past.data();
         m_window.reset();
     }
 
@@ -287,8 +266,8 @@ private slots:
         Open("1", kHistory);
         QVERIFY(PastPicks());
         QMetaObject::invokeMethod(m_window->findChild<QObject *>("cmdStart"), "click");
-        QCOMPARE(Rows(m_hub->window).size(), 6);
-        QCOMPARE(Rows(m_hub->window).value(0).section(" | ", 1), "Big Ball | 4 11 18 25 32 | 32722 | ");
+        QCOMPARE(Rows(m_past).size(), 6);
+        QCOMPARE(Rows(m_past).value(0).section(" | ", 1), "Big Ball | 4 11 18 25 32 | 32722 | ");
     }
 
     // Rows selected by keyboard, copied, deleted after a question; nothing else in the file changes.
