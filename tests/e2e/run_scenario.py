@@ -176,11 +176,7 @@ def labels_of(acc):
 
 
 def key(name):
-    pyatspi.Registry.generateKeyboardEvent(Gdk_keyval(name), None, pyatspi.KEY_SYM)
-
-
-def Gdk_keyval(name):
-    return {"Up": 0xFF52, "Down": 0xFF54}[name]
+    pyatspi.Registry.generateKeyboardEvent({"Up": 0xFF52, "Down": 0xFF54}[name], None, pyatspi.KEY_SYM)
 
 
 def run_ends_with_picks(frame, count, high, power_high):

@@ -44,7 +44,9 @@ struct StandIns final : MessageBoxes, SettingsStore, EventPump, RandomSource, Wi
     void ShowBrowser() override { events << "browser"; }
     void ShowAbout(QWidget *over) override { events << (over ? "about over " + over->objectName() : "about"); }
     void ShowHelp(QWidget *over) override { events << (over ? "help over " + over->objectName() : "help"); }
-    void ShowPastPicks() override { events << "past picks"; }
+    // Past Picks opens through `pastPicks` when it is set; `recorded` hears each run kept.
+    void ShowPastPicks() override { pastPicks ? pastPicks() : void(events << "past picks"); }
+    void PicksRecorded() override { recorded ? recorded() : void(); }
     // Prints to the file `pdf` when it is set, else cancels the dialog.
     PrintResult Print(QWidget *, const QString &, const PagePainter &paint) override
     {
@@ -57,6 +59,6 @@ struct StandIns final : MessageBoxes, SettingsStore, EventPump, RandomSource, Wi
     QStringList script, events;
     QString saved; // "Section/key=value"
     QString pdf;
-    std::function<void()> atFirstSet;
+    std::function<void()> atFirstSet, pastPicks, recorded;
     int pumps = 0, next = 0;
 };
