@@ -146,6 +146,10 @@ private slots:
         usage("unknown option", {"--pick", "1", "--colour"}, "unknown option --colour");
         usage("count 0", {"--pick", "1", "--count", "0"},
               "--count takes a whole number of sets from 1 to 1000000, not \"0\"");
+        usage("count -3", {"--pick", "1", "--count", "-3"},
+              "--count takes a whole number of sets from 1 to 1000000, not \"-3\"");
+        usage("count abc", {"--count=abc", "--pick", "1"},
+              "--count takes a whole number of sets from 1 to 1000000, not \"abc\"");
         usage("count 1000001", {"--pick", "1", "--count", "1000001"},
               "--count takes a whole number of sets from 1 to 1000000, not \"1000001\"");
         usage("count missing", {"--pick", "1", "--count"},
@@ -213,30 +217,46 @@ private slots:
         QCOMPARE(Entries(m_here), before);
     }
 
-    // 100,000 Power Ball sets: in range, distinct, and every number (and Power Ball) about
+    // 100,000 sets of two games: in range, distinct, and every number (and Power Ball) about
     // as often as any other; two runs never repeat each other.
+    void statistics_data()
+    {
+        QTest::addColumn<QString>("game");
+        QTest::addColumn<int>("shown");
+        QTest::addColumn<int>("high");
+        QTest::addColumn<int>("powerHigh"); // 0: no Power Ball
+        QTest::newRow("California Lotto") << "California Lotto" << 6 << 51 << 0;
+        QTest::newRow("Power Ball") << "Power Ball" << 5 << 49 << 42;
+    }
     void statistics()
     {
-        constexpr int kSets = 100000, kShown = 5, kHigh = 49, kPowerHigh = 42;
-        const Ran ran = Run(m_here, {"--pick", "Power Ball", "--count", QString::number(kSets)});
+        QFETCH(QString, game);
+        QFETCH(int, shown);
+        QFETCH(int, high);
+        QFETCH(int, powerHigh);
+        constexpr int kSets = 100000;
+        const Ran ran = Run(m_here, {"--pick", game, "--count", QString::number(kSets)});
         QCOMPARE(ran.Status, 0);
         const QList<QByteArray> lines = ran.Out.split('\n');
         QCOMPARE(lines.size(), kSets + 1);
         QVERIFY(lines.last().isEmpty());
-        std::vector<double> counts(kHigh + 1), powerCounts(kPowerHigh + 1);
+        std::vector<double> counts(std::size_t(high + 1)), powerCounts(std::size_t(powerHigh + 1));
+        const QByteArray prefix = game.toUtf8() + ':';
         for (int i = 0; i < kSets; ++i) {
-            QVERIFY(lines[i].startsWith("Power Ball:"));
-            QList<QByteArray> fields = lines[i].mid(11).trimmed().split(' ');
-            QCOMPARE(fields.size(), kShown + 3);
-            QCOMPARE(fields[kShown] + fields[kShown + 1], "+PB");
-            const int power = fields.takeLast().toInt();
-            fields.resize(kShown);
-            QVERIFY(power >= 1 && power <= kPowerHigh);
-            ++powerCounts[std::size_t(power)];
+            QVERIFY(lines[i].startsWith(prefix));
+            QList<QByteArray> fields = lines[i].mid(prefix.size()).trimmed().split(' ');
+            QCOMPARE(fields.size(), powerHigh ? shown + 3 : shown);
+            if (powerHigh) {
+                QCOMPARE(fields[shown] + fields[shown + 1], "+PB");
+                const int power = fields.takeLast().toInt();
+                fields.resize(shown);
+                QVERIFY(power >= 1 && power <= powerHigh);
+                ++powerCounts[std::size_t(power)];
+            }
             std::set<int> seen;
             for (const QByteArray &field : fields) {
                 const int number = field.toInt();
-                QVERIFY2(number >= 1 && number <= kHigh, lines[i].constData());
+                QVERIFY2(number >= 1 && number <= high, lines[i].constData());
                 QVERIFY2(seen.insert(number).second, lines[i].constData());
                 ++counts[std::size_t(number)];
             }
@@ -250,9 +270,9 @@ private slots:
                 chi += (count[v] - expected) * (count[v] - expected) / expected;
             return chi < values - 1 + 6 * std::sqrt(2 * (values - 1));
         };
-        QVERIFY(fair(counts, double(kSets) * kShown));
-        QVERIFY(fair(powerCounts, kSets));
-        QVERIFY(Run(m_here, {"--pick", "Power Ball", "--count", "20"}).Out !=
+        QVERIFY(fair(counts, double(kSets) * shown));
+        QVERIFY(!powerHigh || fair(powerCounts, kSets));
+        QVERIFY(Run(m_here, {"--pick", game, "--count", "20"}).Out !=
                 lines.mid(0, 20).join('\n') + '\n');
     }
 

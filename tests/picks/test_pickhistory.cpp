@@ -7,6 +7,8 @@
 #include <csignal>
 #include <memory>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 // A pick from "Game|n n n|pb" (pb may be empty), timed at a fixed moment.
@@ -159,6 +161,40 @@ private slots:
         QTEST(QFileInfo("picks.csv").isFile() && QFileInfo("picks.csv").size() < 100 ? FileText() : "-", "after");
     }
     // clang-format on
+
+    // Two instances recording runs at once: none lost, none torn, the header once.
+    void twoInstances()
+    {
+        constexpr int kRuns = 250;
+        pid_t children[2] = {};
+        for (int c = 0; c < 2; ++c) {
+            if ((children[c] = fork()) == 0) {
+                int failures = 0;
+                for (int i = 0; i < kRuns; ++i)
+                    failures += !AppendPicks("picks.csv", {Pick(QString("%1|%2|").arg(c ? "Q" : "P").arg(i + 1))});
+                _exit(std::min(failures, 255));
+            }
+        }
+        int failures = 0;
+        for (const pid_t child : children) {
+            int status = 0;
+            waitpid(child, &status, 0);
+            failures += WIFEXITED(status) ? WEXITSTATUS(status) : 255;
+        }
+        std::vector<HistoryLine> lines;
+        QVERIFY(ReadHistory("picks.csv", lines));
+        QSet<QString> held;
+        for (const HistoryLine &line : lines)
+            held << Read(line.Pick);
+        int lost = 0;
+        for (int i = 1; i <= kRuns; ++i)
+            lost += !held.contains(QString("P: %1 @2026-12-07T16:30:12+01:00").arg(i)) +
+                    !held.contains(QString("Q: %1 @2026-12-07T16:30:12+01:00").arg(i));
+        qInfo("%d runs recorded by two processes: %d lost, %d failed", 2 * kRuns, lost, failures);
+        QCOMPARE(lost + failures, 0);
+        QCOMPARE(int(lines.size()), 2 * kRuns);
+        QVERIFY(FileText().startsWith(kHeader) && FileText().count("time,") == 1);
+    }
 
     void timestamp()
     {

@@ -131,7 +131,7 @@ private slots:
     {
         Open(kTwoGames, "1");
         QStringList names;
-        for (const QString &name : {"LotGame", "Text1", "Text7", "txtPowerball", "txtLow", "txtHigh", "txtLowPower",
+        for (const char *name : {"LotGame", "Text1", "Text7", "txtPowerball", "txtLow", "txtHigh", "txtLowPower",
                                     "txtHighPower", "txtOdds"}) {
             QAccessibleInterface *box = QAccessible::queryAccessibleInterface(Find(name));
             QStringList labels;
