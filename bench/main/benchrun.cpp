@@ -6,6 +6,7 @@
 #include "catalogueloader.h"
 #include "frmmain.h"
 #include "gamerecord.h"
+#include "standins.h"
 
 #include <QApplication>
 #include <QDir>
@@ -22,28 +23,6 @@
 
 namespace {
 using Clock = std::chrono::steady_clock;
-
-// The most sets a run can draw, then the clock-seeded source.
-class LongestRunSource final : public RandomSource
-{
-public:
-    void ReseedFromClock() override
-    {
-        m_first = true;
-        m_clock.ReseedFromClock();
-    }
-    float Next() override
-    {
-        if (!m_first)
-            return m_clock.Next();
-        m_first = false;
-        return std::nextafter(1.0f, 0.0f);
-    }
-
-private:
-    bool m_first = true;
-    ClockRandomSource m_clock;
-};
 
 class TimingPump final : public EventPump
 {

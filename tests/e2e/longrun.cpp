@@ -8,31 +8,6 @@
 
 #include <QApplication>
 
-#include <cmath>
-
-namespace {
-class LongestRunSource final : public RandomSource
-{
-public:
-    void ReseedFromClock() override
-    {
-        m_first = true;
-        m_clock.ReseedFromClock();
-    }
-    float Next() override
-    {
-        if (!m_first)
-            return m_clock.Next();
-        m_first = false;
-        return std::nextafter(1.0f, 0.0f);
-    }
-
-private:
-    bool m_first = true;
-    ClockRandomSource m_clock;
-};
-} // namespace
-
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);

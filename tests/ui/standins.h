@@ -13,7 +13,30 @@
 #include <QPdfWriter>
 #include <QtWidgets>
 
+#include <cmath>
 #include <functional>
+
+// The most sets a run can draw (3000), then the clock-seeded source.
+class LongestRunSource final : public RandomSource
+{
+public:
+    void ReseedFromClock() override
+    {
+        m_first = true;
+        m_clock.ReseedFromClock();
+    }
+    float Next() override
+    {
+        if (!m_first)
+            return m_clock.Next();
+        m_first = false;
+        return std::nextafter(1.0f, 0.0f);
+    }
+
+private:
+    bool m_first = true;
+    ClockRandomSource m_clock;
+};
 
 struct StandIns final : MessageBoxes, SettingsStore, EventPump, RandomSource, WindowHub
 {
