@@ -93,6 +93,16 @@ Status SystemFailure(const fs::path &file, int error, bool writing)
                            problem == FileProblem::NotRegular ? NodeKind::Folder : NodeKind::Regular);
 }
 
+// The open file's details; fails unless it is a regular file.
+Status StatRegular(int fd, const fs::path &file, bool writing, struct stat &info)
+{
+    if (::fstat(fd, &info) != 0)
+        return SystemFailure(file, errno, writing);
+    if (!S_ISREG(info.st_mode))
+        return NotRegular(file, info.st_mode);
+    return {};
+}
+
 mode_t CurrentUmask()
 {
     static const mode_t mask = [] {
@@ -199,10 +209,8 @@ Status ReadWholeFile(const fs::path &file, std::unique_ptr<char[]> &contents, st
         return SystemFailure(file, error, false);
     }
     struct stat info = {};
-    if (::fstat(fd.Get(), &info) != 0)
-        return SystemFailure(file, errno, false);
-    if (!S_ISREG(info.st_mode))
-        return NotRegular(file, info.st_mode);
+    if (Status status = StatRegular(fd.Get(), file, false, info); !status)
+        return status;
     if (static_cast<std::uintmax_t>(info.st_size) > kMostFileBytes)
         return Status::Failure(FileProblem::TooLarge, file.string());
 
@@ -340,10 +348,8 @@ Status AppendToFile(const fs::path &file, const std::string &contents, const std
         return SystemFailure(file, errno, true);
     }
     struct stat info = {};
-    if (::fstat(fd.Get(), &info) != 0)
-        return SystemFailure(file, errno, true);
-    if (!S_ISREG(info.st_mode))
-        return NotRegular(file, info.st_mode);
+    if (Status status = StatRegular(fd.Get(), file, true, info); !status)
+        return status;
     std::string text;
     char last = '\n';
     if (info.st_size == 0)
@@ -402,10 +408,8 @@ Status FileLock::Acquire(const fs::path &file, std::chrono::milliseconds wait)
         return SystemFailure(file, errno, true);
     }
     struct stat info = {};
-    if (::fstat(fd.Get(), &info) != 0)
-        return SystemFailure(lockFile, errno, true);
-    if (!S_ISREG(info.st_mode))
-        return NotRegular(lockFile, info.st_mode);
+    if (Status status = StatRegular(fd.Get(), lockFile, true, info); !status)
+        return status;
 
     const auto deadline = std::chrono::steady_clock::now() + wait;
     while (::flock(fd.Get(), LOCK_EX | LOCK_NB) != 0) {
