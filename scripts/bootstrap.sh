@@ -18,7 +18,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-webengine-dev qt6-tools-dev qt6-svg-dev
     qt6-image-formats-plugins libgl-dev fonts-liberation fonts-urw-base35 fonts-dejavu-core
-    libxcb1-dev file dpkg-dev)
+    libxcb1-dev libfontconfig-dev file dpkg-dev)
 # The translation tools, and Qt's own translations for the standard buttons.
 packages+=(qt6-l10n-tools qt6-translations-l10n)
 # cpack reads the program's libraries with file and dpkg-shlibdeps (dpkg-dev) to list what

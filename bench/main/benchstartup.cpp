@@ -3,7 +3,8 @@
 // that shows one label. Both probes run the same way, alternately, in a folder
 // holding the default catalogue; the figures are medians. Offscreen, and under
 // X11 when there is a display.
-//   xvfb-run -a bench_main_startup [runs]
+//   xvfb-run -a dbus-run-session bench_main_startup [runs]
+// A desktop has a session bus; without one, every start under X11 launches its own.
 #include "catalogueloader.h"
 #include "childrun.h"
 
@@ -96,6 +97,9 @@ int main(int argc, char *argv[])
     }
     if (platforms.size() < 2)
         std::printf("X11: no display here; run under xvfb-run -a for its figures\n");
+    else if (!std::getenv("DBUS_SESSION_BUS_ADDRESS"))
+        std::printf("X11 figures include a session bus launched by each start: run under dbus-run-session "
+                    "for a desktop's\n");
     fs::remove_all(folder);
     return failed;
 }

@@ -121,6 +121,32 @@ private slots:
         QVERIFY(checked > 40);
     }
 
+    // The core's English messages in German, the parts they were made of kept as they are.
+    void coreTexts_data()
+    {
+        QTest::addColumn<QString>("core");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("fixed") << "Warning" << "Warnung";
+        QTest::newRow("odds") << "80089128 to 1" << "80089128 zu 1";
+        QTest::newRow("parts with blanks") << "Game 3, value 2 x y is not a number."
+                                           << "Spiel 3, Wert 2 x y ist keine Zahl.";
+        QTest::newRow("a part like a marker") << "Game %2 of 9 is incomplete: the file ran out of values."
+                                              << QString::fromUtf8("Spiel %2 von 9 ist unvollständig: Die Datei "
+                                                                   "endet vor seinen letzten Werten.");
+        QTest::newRow("a part holding a piece") << "Game a to b, value 5 (7 to 1) is not a whole number from "
+                                                   "-32768 to 32767."
+                                                << "Spiel a to b, Wert 5 (7 to 1) ist keine ganze Zahl von -32768 "
+                                                   "bis 32767.";
+        QTest::newRow("unknown") << "Warning!" << "Warning!";
+        QTest::newRow("start only") << "Game 3, value" << "Game 3, value";
+    }
+    void coreTexts()
+    {
+        QFETCH(QString, core);
+        QCOMPARE(InstallTranslations(QLocale("de")), "de");
+        QTEST(CoreText(core.toStdString()), "shown");
+    }
+
     // The language follows the locale; the standard buttons come from Qt's own translations.
     void onlinePromptInTheLocalesLanguage_data()
     {

@@ -20,12 +20,14 @@ qreal Width(const QFontMetricsF &metrics, const QString &text)
 } // namespace
 
 PickBox::PickBox(const QString &text, const QFont &face, QWidget *parent)
-    : QLineEdit(text, parent), m_face(face), m_metrics(face)
+    : QLineEdit(parent), m_face(face), m_metrics(face)
 {
     setReadOnly(true);
     setAlignment(Qt::AlignCenter);
     setTextMargins(0, 0, 0, 0);
+    // The text after the face: laid out once, in the face it is shown in.
     setFont(face);
+    setText(text);
 }
 
 void PickBox::ShowNumber(long long number)

@@ -1,23 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "appicon.h"
 
+#include "appiconpixels.h"
+
 #include <QGuiApplication>
-#include <QImageReader>
+#include <QImage>
 #include <QPixmap>
 
 QIcon AppIcon()
 {
-    // Decoded once, by the program; windows made without it (tests) decode their own.
+    // Made once, by the program; windows made without it (tests) make their own.
     if (const QIcon shared = QGuiApplication::windowIcon(); !shared.isNull())
         return shared;
-    // Resources of a static library are registered by the program, not by the library.
-    Q_INIT_RESOURCE(shell);
     QIcon icon;
-    for (const int size : {32, 64}) {
-        QImageReader reader(QStringLiteral(":/app/drawsmith-%1.png").arg(size), "png");
-        // Without this Qt loads every image plugin to ask whether it reads the file.
-        reader.setAutoDetectImageFormat(false);
-        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    for (int size = 0; size < kAppIconSizes; ++size) {
+        const IconPixels &pixels = kAppIconPixels[size];
+        icon.addPixmap(QPixmap::fromImage(QImage(reinterpret_cast<const uchar *>(pixels.pixels), pixels.width,
+                                                 pixels.height, QImage::Format_ARGB32)));
     }
     return icon;
 }

@@ -2,7 +2,7 @@
 #include "coretext.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
+#include <QStringList>
 
 #include <vector>
 
@@ -30,49 +30,76 @@ const char *const kTexts[] = {
     QT_TRANSLATE_NOOP("CoreText", "%1 to 1"), // the odds
 };
 
+// A text's shape: the literal pieces between its %1, %2... markers.
 struct Shape
 {
     const char *source;
-    QRegularExpression pattern;
+    QStringList pieces; // one more than the markers
 };
 
-// Each text as a pattern of itself: the %n become captures, the rest is literal.
+// Cut by hand rather than by regular expressions: compiling those cost every
+// start-up a millisecond, for the one odds line it shows.
 const std::vector<Shape> &Shapes()
 {
     static const std::vector<Shape> shapes = [] {
         std::vector<Shape> list;
-        static const QRegularExpression marker(QStringLiteral("%[1-9]"));
         for (const char *source : kTexts) {
             const QString text = QString::fromUtf8(source);
-            QString pattern;
-            qsizetype from = 0;
-            for (auto it = marker.globalMatch(text); it.hasNext();) {
-                const QRegularExpressionMatch match = it.next();
-                pattern += QRegularExpression::escape(text.mid(from, match.capturedStart() - from));
-                pattern += QStringLiteral("(.*?)");
-                from = match.capturedEnd();
+            QStringList pieces{QString()};
+            for (qsizetype at = 0; at < text.size(); ++at) {
+                const bool marker = text[at] == QLatin1Char('%') && at + 1 < text.size() &&
+                                    text[at + 1] >= QLatin1Char('1') && text[at + 1] <= QLatin1Char('9');
+                if (marker) {
+                    pieces << QString();
+                    ++at;
+                } else {
+                    pieces.last() += text[at];
+                }
             }
-            pattern += QRegularExpression::escape(text.mid(from));
-            list.push_back({source, QRegularExpression(QRegularExpression::anchoredPattern(pattern),
-                                                       QRegularExpression::DotMatchesEverythingOption)});
+            list.push_back({source, pieces});
         }
         return list;
     }();
     return shapes;
 }
 
+// Fills parts with the text between pieces from the given one on, each part as
+// short as the rest of the text allows.
+bool Fill(QStringView rest, const QStringList &pieces, qsizetype piece, QStringList &parts)
+{
+    const QString &next = pieces[piece];
+    if (piece == pieces.size() - 1) {
+        if (!rest.endsWith(next))
+            return false;
+        parts << rest.chopped(next.size()).toString();
+        return true;
+    }
+    for (qsizetype at = rest.indexOf(next); at >= 0; at = rest.indexOf(next, at + 1)) {
+        parts << rest.left(at).toString();
+        if (Fill(rest.mid(at + next.size()), pieces, piece + 1, parts))
+            return true;
+        parts.removeLast();
+    }
+    return false;
+}
+
+bool Match(const QString &text, const Shape &shape, QStringList &parts)
+{
+    const QString &first = shape.pieces.first();
+    if (shape.pieces.size() == 1)
+        return text == first;
+    return text.startsWith(first) && Fill(QStringView(text).mid(first.size()), shape.pieces, 1, parts);
+}
+
 QString Translate(const QString &text)
 {
     for (const Shape &shape : Shapes()) {
-        const QRegularExpressionMatch match = shape.pattern.match(text);
-        if (!match.hasMatch())
+        QStringList parts;
+        if (!Match(text, shape, parts))
             continue;
         const QString source = QString::fromUtf8(shape.source);
-        QStringList parts;
-        for (int part = 1; part <= match.lastCapturedIndex(); ++part) {
-            const bool last = part == match.lastCapturedIndex() && source.endsWith(QLatin1Char('0' + part));
-            parts << (last ? Translate(match.captured(part)) : match.captured(part));
-        }
+        if (!parts.isEmpty() && source.endsWith(QLatin1Char('%') + QString::number(parts.size())))
+            parts.last() = Translate(parts.last());
         // In one pass, so that a file name holding "%1" stays as it is.
         const QString result = QCoreApplication::translate(kContext, shape.source);
         switch (parts.size()) {

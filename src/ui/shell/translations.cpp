@@ -16,13 +16,14 @@ const QString kEnglish = QStringLiteral("en");
 QString g_language = kEnglish;
 std::vector<QPointer<QTranslator>> g_installed;
 
-// An installed copy beside the program's share folder wins over the built-in one,
-// so a distribution can ship a corrected translation without a rebuild.
+// An installed copy in the program's share folder wins over the built-in one,
+// so a distribution can ship a corrected translation without a rebuild. The
+// browser's program lives in the private library folder.
 QStringList CatalogueFolders()
 {
-    return {QDir(QCoreApplication::applicationDirPath())
-                .filePath(QStringLiteral("../" DRAWSMITH_TRANSLATIONS_INSTALL_DIR)),
-            QStringLiteral(":/i18n")};
+    const QDir here(QCoreApplication::applicationDirPath());
+    return {here.filePath(QStringLiteral(DRAWSMITH_TRANSLATIONS_FROM_PROGRAM)),
+            here.filePath(QStringLiteral(DRAWSMITH_TRANSLATIONS_FROM_PLUGIN_DIR)), QStringLiteral(":/i18n")};
 }
 
 QString CatalogueFor(const QString &language)
