@@ -21,7 +21,7 @@ import urllib.parse
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from run_scenario import (COMBO, DEFAULT_CATALOGUE, PUSH, TEXT, StepFailed, choose_from_combo, expect, find_all,
-                          find_one, press, running, text_of, wait_for, windows, application)
+                          find_one, labels_of, press, running, text_of, wait_for, windows, application)
 import pyatspi  # after run_scenario, which skips the test without it
 from gi.repository import Atspi
 
@@ -29,7 +29,11 @@ HOME, SEARCH = "http://www.kestrelworks.example/drawsmith/", "http://www.google.
 CA, LA, NY = "http://www.calottery.com/", "http://www.louisianalottery.com/", "http://nylottery.ny.gov/"
 PB, TX, FL = "http://www.powerball.com/", "http://www.texaslottery.com/", "http://www.flalottery.com/"
 TYPED = "http://typed.example/page"
-CAPTION, WORKING = "Kestrelworks - Drawsmith Browser", "Working..."
+WORKING = "Working..."
+BUTTONS = ["Back", "Forward", "Stop", "Refresh", "Home", "Search"]
+# The picture links from left to right, each heard by its lottery; the last one is pressed, not clicked.
+LINKS = [("Power Ball", PB), ("Florida Lottery", FL), ("California Lottery", CA), ("Louisiana Lottery", LA),
+         ("New York Lottery", NY), ("Texas Lottery", TX)]
 KEYS = {"Return": 0xFF0D, "KP_Enter": 0xFF8D, "a": 0x61}
 CONTROL_MASK = 1 << 2
 
@@ -157,7 +161,7 @@ class Browser:
     def do(self, step):
         """'type <address>' clicks into the address box, types over its text and presses Return; 'keypad
         <address>' the same with the keypad's Enter; 'pick <address>' picks that list entry; a tool bar
-        button's name clicks it; a picture link's name clicks it, or with 'press' presses it."""
+        button's name clicks it; 'click <picture>' clicks a picture link, 'press <picture>' presses it."""
         verb, _, what = step.partition(" ")
         if verb in ("type", "keypad"):
             edit = self.edit()
@@ -172,8 +176,8 @@ class Browser:
             choose_from_combo(self.combo(), what)
         elif verb == "press":
             press(wait_for(what, lambda: find_one(self.frame, pyatspi.ROLE_IMAGE, what)))
-        elif verb.startswith("img"):
-            click(wait_for(verb, lambda: find_one(self.frame, pyatspi.ROLE_IMAGE, verb)))
+        elif verb == "click":
+            click(wait_for(what, lambda: find_one(self.frame, pyatspi.ROLE_IMAGE, what)))
         else:
             click(wait_for(verb, lambda: find_one(self.frame, PUSH, verb)))
 
@@ -189,8 +193,8 @@ ROWS = [
     ("Refresh loads again", [("type " + LA, LA), ("Refresh", LA)]),
     ("Home is the maker's page", [("type " + NY, NY), ("Home", HOME)]),
     ("Search is the portal", [("type " + NY, NY), ("Search", SEARCH)]),
-] + [(f"{link} opens {site}", [(link, site)]) for link, site in (
-    ("imgPowerBall", PB), ("imgFla", FL), ("imgCal", CA), ("imgLa", LA), ("imgNY", NY), ("press imgTexas", TX))]
+] + [(f"the picture {link} opens {site}", [("click " + link, site)]) for link, site in LINKS[:-1]] + [
+    (f"the picture {LINKS[-1][0]}, pressed as an assistive tool does, opens {TX}", [("press " + LINKS[-1][0], TX)])]
 
 
 def shows(browser, web, step, page, count):
@@ -218,13 +222,19 @@ def scenario(program, web):
              f"{browser.caption()!r})", lambda: web.since(0) == [HOME] and browser.caption() == WORKING)
     web.release()
     shows(browser, web, "the start", HOME, 0)
+    # Each control by a person's name, never its object name; the address box, whose name is its text, by its label.
+    heard = sorted({(a.name or "").strip() for role in (pyatspi.ROLE_LABEL, pyatspi.ROLE_IMAGE, PUSH,
+                                                        pyatspi.ROLE_TOOL_BAR, pyatspi.ROLE_PANEL, pyatspi.ROLE_FILLER)
+                    for a in find_all(browser.frame, role)} - {""})
+    expect(heard == sorted(["Address:"] + [link for link, _ in LINKS] + BUTTONS),
+           f"the browser's controls are heard as {heard}")
+    expect(labels_of(browser.combo()) == ["Address:"], "the address box is not labelled")
     expect(text_of(browser.edit()) == HOME, f"the address box holds {text_of(browser.edit())!r}")
     entries = browser.entries()
     expect(entries == [HOME, CA, LA, NY, PB, TX, FL], f"the address list holds {entries}")
     buttons = [(b.name, b.description) for b in in_order(find_all(browser.frame, pyatspi.ROLE_TOOL_BAR)[0], PUSH, True)]
-    names = ["Back", "Forward", "Stop", "Refresh", "Home", "Search"]
-    expect(buttons == [(n, n) for n in names], f"the tool bar's buttons and tips are {buttons}")
-    yield "it shows \"Working...\" while the maker's page loads, then the page's name; the list and tool bar"
+    expect(buttons == [(n, n) for n in BUTTONS], f"the tool bar's buttons and tips are {buttons}")
+    yield "it shows \"Working...\" while the maker's page loads, then its name; the address box, list and tool bar"
 
     for name, steps in ROWS:
         for step, page in steps[:-1]:
@@ -237,7 +247,7 @@ def scenario(program, web):
         browser.do(step)
         wait_for(f"{step!r} to ask for {page} (requests: {web.since(count)})",
                  lambda: browser.caption() and web.since(count) == [page])
-        if "img" in step:  # a picture link opens its page without "Working...", even while it loads
+        if step.startswith(("click", "press")):  # a picture link opens its page without "Working...", even while it loads
             expect(WORKING not in browser.captions, f"{step!r} showed the captions {browser.captions}")
         else:
             wait_for(f"{WORKING!r} while {page} loads (captions: {browser.captions})",
