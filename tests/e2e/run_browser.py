@@ -113,11 +113,14 @@ def in_order(root, role, showing=False):
     return list(reversed(find_all(root, role, showing=showing)))
 
 
-def paced(last=[0.0]):
+LAST_CLICK = [0.0]
+
+
+def paced():
     """Waits out Qt's double-click interval (400 ms) since the last click: a user's two clicks on one place, one
     a step after the other, are two clicks; a double click would not pick a list entry."""
-    time.sleep(max(0.0, last[0] + 0.5 - time.monotonic()))
-    last[0] = time.monotonic()
+    time.sleep(max(0.0, LAST_CLICK[0] + 0.5 - time.monotonic()))
+    LAST_CLICK[0] = time.monotonic()
 
 
 def click(acc, x=None):
@@ -197,10 +200,18 @@ ROWS = [
     (f"the picture {LINKS[-1][0]}, pressed as an assistive tool does, opens {TX}", [("press " + LINKS[-1][0], TX)])]
 
 
+def until(what, probe, state):
+    """wait_for(what, probe), telling state() as it is when the time is up."""
+    try:
+        return wait_for(what, probe)
+    except StepFailed as error:
+        raise StepFailed(f"{error}; {state()}") from None
+
+
 def shows(browser, web, step, page, count):
     """Waits for the step's page, asked for once since request number count."""
-    wait_for(f"{step!r} to show {title(page)!r} (requests: {web.since(count)}, caption {browser.caption()!r})",
-             lambda: browser.caption() == title(page) and web.since(count) == [page])
+    until(f"{step!r} to show {title(page)!r}", lambda: browser.caption() == title(page) and web.since(count) == [page],
+          lambda: f"requests {web.since(count)}, caption {browser.caption()!r}")
 
 
 def scenario(program, web):
@@ -218,8 +229,9 @@ def scenario(program, web):
     expect(browser.frame.getRole() == pyatspi.ROLE_FRAME, f"the browser's window is a {browser.frame.getRoleName()}")
     yield f"the browser opens in a process of its own ({pid}, the program's {program.pid}), as a frame"
 
-    wait_for(f"the maker's page asked for while the caption is {WORKING!r} (requests: {web.since(0)}, caption "
-             f"{browser.caption()!r})", lambda: web.since(0) == [HOME] and browser.caption() == WORKING)
+    until(f"the maker's page asked for while the caption is {WORKING!r}",
+          lambda: web.since(0) == [HOME] and browser.caption() == WORKING,
+          lambda: f"requests {web.since(0)}, caption {browser.caption()!r}")
     web.release()
     shows(browser, web, "the start", HOME, 0)
     # Each control by a person's name, never its object name; the address box, whose name is its text, by its label.
@@ -232,7 +244,8 @@ def scenario(program, web):
     expect(text_of(browser.edit()) == HOME, f"the address box holds {text_of(browser.edit())!r}")
     entries = browser.entries()
     expect(entries == [HOME, CA, LA, NY, PB, TX, FL], f"the address list holds {entries}")
-    buttons = [(b.name, b.description) for b in in_order(find_all(browser.frame, pyatspi.ROLE_TOOL_BAR)[0], PUSH, True)]
+    bar = find_all(browser.frame, pyatspi.ROLE_TOOL_BAR)[0]
+    buttons = [(b.name, b.description) for b in in_order(bar, PUSH, showing=True)]
     expect(buttons == [(n, n) for n in BUTTONS], f"the tool bar's buttons and tips are {buttons}")
     yield "it shows \"Working...\" while the maker's page loads, then its name; the address box, list and tool bar"
 
@@ -245,13 +258,14 @@ def scenario(program, web):
         browser.captions.clear()
         web.hold(page)
         browser.do(step)
-        wait_for(f"{step!r} to ask for {page} (requests: {web.since(count)})",
-                 lambda: browser.caption() and web.since(count) == [page])
-        if step.startswith(("click", "press")):  # a picture link opens its page without "Working...", even while it loads
+        until(f"{step!r} to ask for {page}", lambda: browser.caption() and web.since(count) == [page],
+              lambda: f"requests {web.since(count)}")
+        # A picture link opens its page without "Working...", even while it loads.
+        if step.startswith(("click", "press")):
             expect(WORKING not in browser.captions, f"{step!r} showed the captions {browser.captions}")
         else:
-            wait_for(f"{WORKING!r} while {page} loads (captions: {browser.captions})",
-                     lambda: browser.caption() == WORKING)
+            until(f"{WORKING!r} while {page} loads", lambda: browser.caption() == WORKING,
+                  lambda: f"captions {browser.captions}")
         web.release()
         shows(browser, web, step, page, count)
         entries = browser.entries()
