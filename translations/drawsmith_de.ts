@@ -942,5 +942,29 @@ oder nicht ziehbar, oder die Tipps konnten nicht geschrieben werden; 2 Aufruffeh
         <source>Working...</source>
         <translation>Wird geladen...</translation>
     </message>
+    <message>
+        <source>Power Ball</source>
+        <translation>Power Ball</translation>
+    </message>
+    <message>
+        <source>Florida Lottery</source>
+        <translation>Lotterie von Florida</translation>
+    </message>
+    <message>
+        <source>California Lottery</source>
+        <translation>Lotterie von Kalifornien</translation>
+    </message>
+    <message>
+        <source>Louisiana Lottery</source>
+        <translation>Lotterie von Louisiana</translation>
+    </message>
+    <message>
+        <source>New York Lottery</source>
+        <translation>Lotterie von New York</translation>
+    </message>
+    <message>
+        <source>Texas Lottery</source>
+        <translation>Lotterie von Texas</translation>
+    </message>
 </context>
 </TS>

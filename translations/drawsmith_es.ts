@@ -942,5 +942,29 @@ no se puede sortear, o no se pudieron escribir las combinaciones; 2 error de uso
         <source>Working...</source>
         <translation>Cargando...</translation>
     </message>
+    <message>
+        <source>Power Ball</source>
+        <translation>Power Ball</translation>
+    </message>
+    <message>
+        <source>Florida Lottery</source>
+        <translation>Lotería de Florida</translation>
+    </message>
+    <message>
+        <source>California Lottery</source>
+        <translation>Lotería de California</translation>
+    </message>
+    <message>
+        <source>Louisiana Lottery</source>
+        <translation>Lotería de Luisiana</translation>
+    </message>
+    <message>
+        <source>New York Lottery</source>
+        <translation>Lotería de Nueva York</translation>
+    </message>
+    <message>
+        <source>Texas Lottery</source>
+        <translation>Lotería de Texas</translation>
+    </message>
 </context>
 </TS>

@@ -126,7 +126,6 @@ void frmLottoBrowser::CreateControls()
     m_tbToolBar->setIconSize(QSize(24, 24));
     m_tbToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     m_tbToolBar->setGeometry(TwipsRect(0, 0, 10215, 540));
-    Describe(m_tbToolBar, m_tbToolBar->objectName());
     const struct
     {
         const char *key;
@@ -151,28 +150,27 @@ void frmLottoBrowser::CreateControls()
     m_picAddress = new QWidget(m_area);
     m_picAddress->setObjectName(QStringLiteral("picAddress"));
     m_picAddress->setGeometry(TwipsRect(0, 540, 10215, 1155));
-    Describe(m_picAddress, m_picAddress->objectName());
 
     // Side by side in this order; the address list below keeps another order.
-    const auto makeLink = [this](const char *name, const char *picture, QRect place) {
+    // A picture is heard by the lottery its logo shows.
+    const auto makeLink = [this](const char *name, const char *picture, const QString &heard, QRect place) {
         auto *link = new PictureLink(QStringLiteral(":/browser/%1.svg").arg(QString::fromLatin1(picture)),
                                      m_picAddress);
         link->setObjectName(QString::fromLatin1(name));
         link->setGeometry(place);
-        Describe(link, link->objectName());
+        Describe(link, heard);
         return link;
     };
-    m_imgPowerBall = makeLink("imgPowerBall", "powerball", TwipsRect(0, 0, 1800, 480));
-    m_imgFla = makeLink("imgFla", "florida", TwipsRect(1920, 0, 1020, 495));
-    m_imgCal = makeLink("imgCal", "california", TwipsRect(3000, 0, 1095, 495));
-    m_imgLa = makeLink("imgLa", "louisiana", TwipsRect(4200, 0, 1770, 495));
-    m_imgNY = makeLink("imgNY", "newyork", TwipsRect(6120, 0, 1515, 555));
-    m_imgTexas = makeLink("imgTexas", "texas", TwipsRect(7920, 0, 1935, 645));
+    m_imgPowerBall = makeLink("imgPowerBall", "powerball", tr("Power Ball"), TwipsRect(0, 0, 1800, 480));
+    m_imgFla = makeLink("imgFla", "florida", tr("Florida Lottery"), TwipsRect(1920, 0, 1020, 495));
+    m_imgCal = makeLink("imgCal", "california", tr("California Lottery"), TwipsRect(3000, 0, 1095, 495));
+    m_imgLa = makeLink("imgLa", "louisiana", tr("Louisiana Lottery"), TwipsRect(4200, 0, 1770, 495));
+    m_imgNY = makeLink("imgNY", "newyork", tr("New York Lottery"), TwipsRect(6120, 0, 1515, 555));
+    m_imgTexas = makeLink("imgTexas", "texas", tr("Texas Lottery"), TwipsRect(7920, 0, 1935, 645));
 
     m_lblAddress = new QLabel(tr("&Address:"), m_picAddress);
     m_lblAddress->setObjectName(QStringLiteral("lblAddress"));
     m_lblAddress->setGeometry(TwipsRect(45, 540, 3075, 255));
-    Describe(m_lblAddress, m_lblAddress->text());
 
     m_cboAddress = new QComboBox(m_picAddress);
     m_cboAddress->setObjectName(QStringLiteral("cboAddress"));
@@ -188,8 +186,9 @@ void frmLottoBrowser::CreateControls()
     QObject::disconnect(m_cboAddress->lineEdit(), &QLineEdit::editingFinished, m_cboAddress, nullptr);
     // The box has the focus and hands keys to its text field past any filter there.
     m_cboAddress->installEventFilter(this);
-    Describe(m_cboAddress, m_cboAddress->objectName());
+    // The label and the box are heard by the label's text, without its access key's mark.
     m_lblAddress->setBuddy(m_cboAddress);
+    Describe(m_cboAddress, m_lblAddress->text().remove(QLatin1Char('&')));
 
     m_timTimer = new QTimer(this);
     m_timTimer->setObjectName(QStringLiteral("timTimer"));
@@ -233,7 +232,6 @@ void frmLottoBrowser::CreateBrowserView()
     m_brwWebBrowser = new QWebEngineView(m_area);
     m_brwWebBrowser->setObjectName(QStringLiteral("brwWebBrowser"));
     m_brwWebBrowser->setGeometry(TwipsRect(120, 1800, 5400, 3735));
-    Describe(m_brwWebBrowser, m_brwWebBrowser->objectName());
     connect(m_brwWebBrowser, &QWebEngineView::loadStarted, this, [this] {
         m_loading = true;
         m_navigationPending = false;
@@ -299,7 +297,7 @@ void frmLottoBrowser::ResizeLayout()
     const QRect panel = m_picAddress->geometry();
     if (m_brwWebBrowser)
         m_brwWebBrowser->resize(std::max(0, width - margin),
-                            std::max(0, height - (panel.y() + panel.height()) - margin));
+                                std::max(0, height - (panel.y() + panel.height()) - margin));
 }
 
 void frmLottoBrowser::NavigateBusy(const QString &address)
