@@ -215,25 +215,20 @@ private slots:
         QCOMPARE(lines.size(), kSets + 1);
         QVERIFY(lines.last().isEmpty());
         std::vector<double> counts(std::size_t(high + 1)), powerCounts(std::size_t(powerHigh + 1));
-        const QByteArray prefix = game.toUtf8() + ':';
+        const QRegularExpression set(QString("^%1:((?: \\d+){%2})%3$")
+                                         .arg(game).arg(shown).arg(powerHigh ? " \\+ PB (\\d+)" : ""));
         for (int i = 0; i < kSets; ++i) {
-            QVERIFY(lines[i].startsWith(prefix));
-            QList<QByteArray> fields = lines[i].mid(prefix.size()).trimmed().split(' ');
-            QCOMPARE(fields.size(), powerHigh ? shown + 3 : shown);
-            if (powerHigh) {
-                QCOMPARE(fields[shown] + fields[shown + 1], "+PB");
-                const int power = fields.takeLast().toInt();
-                fields.resize(shown);
-                QVERIFY(power >= 1 && power <= powerHigh);
-                ++powerCounts[std::size_t(power)];
-            }
+            const QRegularExpressionMatch parts = set.match(QString::fromUtf8(lines[i]));
+            QVERIFY2(parts.hasMatch(), lines[i].constData());
             std::set<int> seen;
-            for (const QByteArray &field : fields) {
+            for (const QString &field : parts.captured(1).split(' ', Qt::SkipEmptyParts)) {
                 const int number = field.toInt();
-                QVERIFY2(number >= 1 && number <= high, lines[i].constData());
-                QVERIFY2(seen.insert(number).second, lines[i].constData());
+                QVERIFY2(number >= 1 && number <= high && seen.insert(number).second, lines[i].constData());
                 ++counts[std::size_t(number)];
             }
+            const int power = parts.captured(2).toInt();
+            QVERIFY(!powerHigh || (power >= 1 && power <= powerHigh));
+            ++powerCounts[std::size_t(power)];
         }
         // Chi-square against equal frequencies; the bound lies about six standard
         // deviations above the mean, which a fair generator passes all but never.
