@@ -17,28 +17,6 @@
 
 #include <memory>
 
-namespace {
-// A dark theme as the desktop's platform theme hands it over (shades of Adwaita-dark).
-QPalette DarkPalette()
-{
-    QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x35, 0x35, 0x35));
-    for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
-        dark.setColor(role, QColor(0xee, 0xee, 0xec));
-    dark.setColor(QPalette::Base, QColor(0x2d, 0x2d, 0x2d));
-    dark.setColor(QPalette::ToolTipBase, QColor(0x26, 0x26, 0x26));
-    dark.setColor(QPalette::ToolTipText, Qt::white);
-    return dark;
-}
-QList<QWidget *> Shown(const QString &objectName)
-{
-    QList<QWidget *> found;
-    for (QWidget *window : QApplication::topLevelWidgets())
-        if (window->objectName() == objectName && window->isVisible())
-            found << window;
-    return found;
-}
-} // namespace
-
 // The windows as users on other desktops meet them (in their language, in a dark theme), and as the
 // program opens them.
 class TestApp : public QObject
@@ -193,11 +171,11 @@ private slots:
         QWidget editor;
         editor.setWindowModality(Qt::ApplicationModal);
         QStringList seen;
-        const auto count = [&] { return QString::number(Shown(window).size()); };
+        const auto count = [&] { return QString::number(ShownWindows(window).size()); };
         for (const QString &step : steps.split(' ')) {
             QWidget *over = step == "modal" ? &editor : nullptr;
             if (step == "close") {
-                QPointer<QWidget> closed = Shown(window).value(0);
+                QPointer<QWidget> closed = ShownWindows(window).value(0);
                 closed->close();
                 QTRY_VERIFY(closed.isNull()); // closing unloads it
                 seen << count();
@@ -208,7 +186,7 @@ private slots:
                 QTimer::singleShot(0, &editor, [&] { // while the opening waits for the modal window
                     const QWidget *modal = QApplication::activeModalWidget();
                     seen << count() + (modal && modal->objectName() == window ? " modal, then" : ", then");
-                    for (QWidget *shown : Shown(window))
+                    for (QWidget *shown : ShownWindows(window))
                         shown->close();
                 });
             }

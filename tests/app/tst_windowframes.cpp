@@ -134,10 +134,7 @@ private slots:
             window == "frmHelp" ? globals.ShowHelp(nullptr) : globals.ShowAbout(nullptr);
         };
         open();
-        QPointer<QWidget> opened;
-        for (QWidget *shown : QApplication::topLevelWidgets())
-            if (shown->objectName() == window && shown->isVisible())
-                opened = shown;
+        QPointer<QWidget> opened = ShownWindows(window).value(0);
         QVERIFY(opened && !opened->isModal());
         QCOMPARE(opened->windowHandle()->transientParent(), main.windowHandle());
 

@@ -38,6 +38,28 @@ private:
     ClockRandomSource m_clock;
 };
 
+// A dark theme as the desktop's platform theme hands it over (shades of Adwaita-dark).
+inline QPalette DarkPalette()
+{
+    QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x35, 0x35, 0x35));
+    for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        dark.setColor(role, QColor(0xee, 0xee, 0xec));
+    dark.setColor(QPalette::Base, QColor(0x2d, 0x2d, 0x2d));
+    dark.setColor(QPalette::ToolTipBase, QColor(0x26, 0x26, 0x26));
+    dark.setColor(QPalette::ToolTipText, Qt::white);
+    return dark;
+}
+
+// The top-level windows of that object name on screen.
+inline QList<QWidget *> ShownWindows(const QString &objectName)
+{
+    QList<QWidget *> found;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->objectName() == objectName && window->isVisible())
+            found << window;
+    return found;
+}
+
 struct StandIns final : MessageBoxes, SettingsStore, EventPump, RandomSource, WindowHub
 {
     void Inform(QWidget *, const QString &text, const QString &head) override { events << head + '|' + text; }
