@@ -16,12 +16,11 @@ import sys
 import tempfile
 import threading
 import time
-import traceback
 import urllib.parse
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from run_scenario import (COMBO, DEFAULT_CATALOGUE, PUSH, TEXT, StepFailed, choose_from_combo, expect, find_all,
-                          find_one, labels_of, press, running, text_of, wait_for, windows, application)
+                          find_one, labels_of, press, report, running, text_of, wait_for, windows, application)
 import pyatspi  # after run_scenario, which skips the test without it
 from gi.repository import Atspi
 
@@ -280,7 +279,6 @@ def scenario(program, web):
 
 def main():
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))  # a ctest timeout still kills the program
-    passed = 0
     web = Web()
     threading.Thread(target=web.serve_forever, daemon=True).start()
     with tempfile.TemporaryDirectory(prefix="drawsmith-e2e-browser-") as root:
@@ -295,21 +293,16 @@ def main():
                    QTWEBENGINE_CHROMIUM_FLAGS=flags.strip(), XDG_CONFIG_HOME=str(root / "config"),
                    XDG_DATA_HOME=str(root / "data"), XDG_CACHE_HOME=str(root / "cache"),
                    XDG_RUNTIME_DIR=str(root / "runtime"))
-        try:
+
+        def steps():
             with running(os.path.abspath(sys.argv[1]), root / "work", env, root / "program.log") as program:
-                for passed, step in enumerate(scenario(program, web), 1):
-                    print(f"ok {passed} - {step}", flush=True)
-        except Exception as error:
-            if not isinstance(error, StepFailed):
-                traceback.print_exc()
-            print(f"not ok {passed + 1} - {error}\n--- program output ---\n"
-                  + (root / "program.log").read_bytes().decode(errors="replace"), flush=True)
-            return 1
+                yield from scenario(program, web)
+
+        try:
+            return report(steps(), root / "program.log")
         finally:
             web.release()
             web.shutdown()
-    print(f"{passed} passed, 0 failed")
-    return 0
 
 
 if __name__ == "__main__":

@@ -293,9 +293,24 @@ def long_run(program, games):
     yield f"a run of 3000 sets sent {events} accessibility events in {seconds:.1f} s, then {ear.notices[0]!r}"
 
 
+def report(steps, log):
+    """Runs the steps, a line each as they pass; on a failure, the program's output. Returns the exit status."""
+    passed = 0
+    try:
+        for passed, step in enumerate(steps, 1):
+            print(f"ok {passed} - {step}", flush=True)
+    except Exception as error:
+        if not isinstance(error, StepFailed):
+            traceback.print_exc()
+        print(f"not ok {passed + 1} - {error}\n--- program output ---\n"
+              + log.read_bytes().decode(errors="replace"), flush=True)
+        return 1
+    print(f"{passed} passed, 0 failed")
+    return 0
+
+
 def main():
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))  # a ctest timeout still kills the program
-    passed = 0
     with tempfile.TemporaryDirectory(prefix="drawsmith-e2e-") as root:
         root = pathlib.Path(root)
         (root / "work").mkdir()
@@ -305,22 +320,15 @@ def main():
                    XDG_CONFIG_HOME=str(root / "config"), XDG_RUNTIME_DIR=str(root / "runtime"))
         if wayland:  # the compositor's socket is in the runtime folder run_wayland.sh made
             env["WAYLAND_DISPLAY"] = os.path.join(os.environ["XDG_RUNTIME_DIR"], os.environ["WAYLAND_DISPLAY"])
-        try:
+
+        def steps():
             with running(os.path.abspath(sys.argv[1]), root / "work", env, root / "program.log") as program:
-                for passed, step in enumerate(scenario(program, root / "work" / "games.dat", wayland), 1):
-                    print(f"ok {passed} - {step}", flush=True)
+                yield from scenario(program, root / "work" / "games.dat", wayland)
             if len(sys.argv) > 2 and not wayland:
                 with running(os.path.abspath(sys.argv[2]), root / "work", env, root / "program.log") as program:
-                    for passed, step in enumerate(long_run(program, root / "work" / "games.dat"), passed + 1):
-                        print(f"ok {passed} - {step}", flush=True)
-        except Exception as error:
-            if not isinstance(error, StepFailed):
-                traceback.print_exc()
-            print(f"not ok {passed + 1} - {error}\n--- program output ---\n"
-                  + (root / "program.log").read_bytes().decode(errors="replace"), flush=True)
-            return 1
-    print(f"{passed} passed, 0 failed")
-    return 0
+                    yield from long_run(program, root / "work" / "games.dat")
+
+        return report(steps(), root / "program.log")
 
 
 if __name__ == "__main__":
