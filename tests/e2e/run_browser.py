@@ -22,7 +22,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from run_scenario import (COMBO, DEFAULT_CATALOGUE, PUSH, TEXT, StepFailed, choose_from_combo, expect, find_all,
                           find_one, labels_of, press, report, running, text_of, wait_for, windows, application)
 import pyatspi  # after run_scenario, which skips the test without it
-from gi.repository import Atspi
+from gi.repository import Atspi, GLib
 
 HOME, SEARCH = "http://www.kestrelworks.example/drawsmith/", "http://www.google.com/"
 CA, LA, NY = "http://www.calottery.com/", "http://www.louisianalottery.com/", "http://nylottery.ny.gov/"
@@ -33,8 +33,8 @@ BUTTONS = ["Back", "Forward", "Stop", "Refresh", "Home", "Search"]
 # The picture links from left to right, each heard by its lottery; the last one is pressed, not clicked.
 LINKS = [("Power Ball", PB), ("Florida Lottery", FL), ("California Lottery", CA), ("Louisiana Lottery", LA),
          ("New York Lottery", NY), ("Texas Lottery", TX)]
-KEYS = {"Return": 0xFF0D, "KP_Enter": 0xFF8D, "a": 0x61}
-CONTROL_MASK = 1 << 2
+KEYS = {"Return": 0xFF0D, "KP_Enter": 0xFF8D, "a": 0x61, "Tab": 0xFF09, "space": 0x20}
+SHIFT_MASK, CONTROL_MASK = 1 << 0, 1 << 2
 
 
 class Web(http.server.ThreadingHTTPServer):
@@ -139,6 +139,17 @@ def key(name, modifiers=0):
         pyatspi.Registry.generateKeyboardEvent(modifiers, None, pyatspi.KEY_UNLOCKMODIFIERS)
 
 
+def has_focus(acc, seconds=2.0):
+    """Whether acc has the keyboard within a moment: each key takes a round through the X server and the bus."""
+    deadline = time.monotonic() + seconds
+    while True:
+        while GLib.MainContext.default().iteration(False):
+            pass
+        if acc.getState().contains(pyatspi.STATE_FOCUSED) or time.monotonic() > deadline:
+            return acc.getState().contains(pyatspi.STATE_FOCUSED)
+        time.sleep(0.05)
+
+
 class Browser:
     """The browser's window, and the captions seen on it (the window tells no changes of its caption)."""
     def __init__(self, app):
@@ -163,12 +174,23 @@ class Browser:
     def do(self, step):
         """'type <address>' clicks into the address box, types over its text and presses Return; 'keypad
         <address>' the same with the keypad's Enter; 'pick <address>' picks that list entry; a tool bar
-        button's name clicks it; 'click <picture>' clicks a picture link, 'press <picture>' presses it."""
+        button's name clicks it; 'click <picture>' clicks a picture link, 'press <picture>' presses it; 'keys
+        <button or picture>' goes back to it from the address box with Shift+Tab and presses Space."""
         verb, _, what = step.partition(" ")
-        if verb in ("type", "keypad"):
+        if verb in ("type", "keypad", "keys"):
             edit = self.edit()
             click(edit, edit.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).height)
             wait_for("the keyboard in the address box", lambda: edit.getState().contains(pyatspi.STATE_FOCUSED))
+        if verb == "keys":
+            target = wait_for(what, lambda: find_one(self.frame, pyatspi.ROLE_IMAGE, what)
+                              or find_one(self.frame, PUSH, what))
+            for _ in range(len(BUTTONS) + len(LINKS)):
+                key("Tab", SHIFT_MASK)
+                if has_focus(target):
+                    break
+            expect(has_focus(target), f"{what!r} cannot be reached with Shift+Tab from the address box")
+            key("space")
+        elif verb in ("type", "keypad"):
             key("a", CONTROL_MASK)
             pyatspi.Registry.generateKeyboardEvent(0, what, pyatspi.KEY_STRING)
             wait_for(f"{what!r} typed", lambda: text_of(edit) == what)
@@ -195,6 +217,8 @@ ROWS = [
     ("Refresh loads again", [("type " + LA, LA), ("Refresh", LA)]),
     ("Home is the maker's page", [("type " + NY, NY), ("Home", HOME)]),
     ("Search is the portal", [("type " + NY, NY), ("Search", SEARCH)]),
+    ("Home from the keyboard", [("type " + NY, NY), ("keys Home", HOME)]),
+    ("a picture from the keyboard", [("keys Florida Lottery", FL)]),
 ] + [(f"the picture {link} opens {site}", [("click " + link, site)]) for link, site in LINKS[:-1]] + [
     (f"the picture {LINKS[-1][0]}, pressed as an assistive tool does, opens {TX}", [("press " + LINKS[-1][0], TX)])]
 
@@ -260,7 +284,7 @@ def scenario(program, web):
         until(f"{step!r} to ask for {page}", lambda: browser.caption() and web.since(count) == [page],
               lambda: f"requests {web.since(count)}")
         # A picture link opens its page without "Working...", even while it loads.
-        if step.startswith(("click", "press")):
+        if step.startswith(("click", "press")) or step.partition(" ")[2] in dict(LINKS):
             expect(WORKING not in browser.captions, f"{step!r} showed the captions {browser.captions}")
         else:
             until(f"{WORKING!r} while {page} loads", lambda: browser.caption() == WORKING,

@@ -143,6 +143,8 @@ void frmLottoBrowser::CreateControls()
         action->setToolTip(caption);
         if (QWidget *widget = m_tbToolBar->widgetForAction(action)) {
             widget->setObjectName(key);
+            // A tool bar's buttons take no focus by default; these are the keyboard's Back, Home and the rest.
+            widget->setFocusPolicy(Qt::TabFocus);
             Describe(widget, caption, caption);
         }
     }

@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -39,6 +40,8 @@ PictureLink::PictureLink(const QString &pictureFile, QWidget *parent)
     }();
     Q_UNUSED(factoryInstalled);
     m_picture.setAspectRatioMode(Qt::KeepAspectRatio);
+    // In the tab order, for the keyboard; a click does not take the focus from the address box.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void PictureLink::paintEvent(QPaintEvent *)
@@ -46,6 +49,12 @@ void PictureLink::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     m_picture.render(&painter, QRectF(rect()));
+    // The focus comes only from the keyboard: a ring plain enough to find at a glance.
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
 }
 
 void PictureLink::mousePressEvent(QMouseEvent *event)
@@ -60,4 +69,17 @@ void PictureLink::mouseReleaseEvent(QMouseEvent *event)
     m_pressed = false;
     if (click)
         emit clicked();
+}
+
+void PictureLink::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        emit clicked();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }

@@ -4,8 +4,9 @@
 #include <QSvgRenderer>
 #include <QWidget>
 
-// A picture that acts as a link: it draws a badge and reports a left click.
-// Assistive tools see a graphic they can press.
+// A picture that acts as a link: it draws a badge and reports a left click, or
+// Space or Enter when it has the keyboard. Assistive tools see a graphic they
+// can press.
 class PictureLink final : public QWidget
 {
     Q_OBJECT
@@ -22,6 +23,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QSvgRenderer m_picture;
