@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "adversity.h"
 #include "catalogueloader.h"
 #include "gameentry.h"
 #include "safefile.h"
@@ -6,8 +7,8 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <memory>
 #include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -310,16 +311,11 @@ private slots:
         QFETCH(QString, setup);
         QFETCH(QString, action);
         Make(setup);
-        // "locked": another instance holds the lock; "limit": 100 bytes at most per file (SIGXFSZ ignored).
-        FileLock other;
-        QVERIFY(!action.startsWith("locked ") || other.Acquire("games.dat"));
-        rlimit saved = {};
-        getrlimit(RLIMIT_FSIZE, &saved);
-        const rlimit limited{100, saved.rlim_max};
-        QVERIFY(!action.startsWith("limit ") || setrlimit(RLIMIT_FSIZE, &limited) == 0);
+        auto adversity = std::make_unique<Adversity>(action, "games.dat", 100);
+        QVERIFY(adversity->Ready());
         int row = 0;
-        const QString result = Act(action.remove(QRegularExpression("^(locked|limit) ")), row);
-        setrlimit(RLIMIT_FSIZE, &saved);
+        const QString result = Act(action, row);
+        adversity.reset();
         QTEST(result, "result");
         QTEST(FolderState(), "state");
     }

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "../catalogue/adversity.h"
 #include "pickhistory.h"
 #include "safefile.h"
 
@@ -6,7 +7,6 @@
 
 #include <csignal>
 #include <memory>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -142,19 +142,14 @@ private slots:
         QFETCH(QString, setup);
         QFETCH(QString, action);
         QCOMPARE(QProcess::execute("sh", {"-ec", setup.isEmpty() ? ":" : setup}), 0);
-        FileLock other;
-        QVERIFY(!action.startsWith("locked ") || other.Acquire("picks.csv"));
-        rlimit saved = {};
-        getrlimit(RLIMIT_FSIZE, &saved);
-        const rlimit limited{4, saved.rlim_max};
-        QVERIFY(!action.startsWith("limit ") || setrlimit(RLIMIT_FSIZE, &limited) == 0);
-        action.remove(QRegularExpression("^(locked|limit) "));
+        auto adversity = std::make_unique<Adversity>(action, "picks.csv", 4);
+        QVERIFY(adversity->Ready());
         std::vector<std::string> raws;
         for (const QString &raw : action.mid(7).split('|'))
             raws.push_back(raw.toStdString());
         const Status status = action.startsWith("add ") ? AppendPicks("picks.csv", {Pick(action.mid(4))})
                                                         : DeleteHistoryLines("picks.csv", raws);
-        setrlimit(RLIMIT_FSIZE, &saved);
+        adversity.reset();
         const QStringList problems = QString("ok,unreadable,not found,dangling link,no access,read-only,not regular,"
                                              "too large,no space,locked").split(',');
         QTEST(problems.value(int(status.Problem()), "other"), "result");
